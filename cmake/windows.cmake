@@ -1,0 +1,37 @@
+# Windows build: the program and its GUI tests.
+enable_language(RC)
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+# One self-contained exe: the C++ runtime and winpthread linked in, so that it
+# needs nothing but the DLLs every Windows has in its system folder.
+set(ISLAND_LINK_OPTIONS -static -municode -Wl,--dynamicbase -Wl,--nxcompat)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  list(APPEND ISLAND_LINK_OPTIONS -Wl,--high-entropy-va)
+endif()
+add_compile_options(-ffunction-sections -fdata-sections)
+add_link_options(-Wl,--gc-sections)
+
+# Everything but wWinMain, so that test harnesses can run the same program.
+add_library(island_app STATIC
+  app/allocation.cpp
+  app/app.cpp
+  app/fatal.cpp
+  ui/commands.cpp
+  ui/controls.cpp
+  ui/keyboard.cpp
+  ui/main_window.cpp
+  ui/subclass.cpp
+  ui/toolkit.cpp
+)
+target_link_libraries(island_app PUBLIC island_portable user32 gdi32 shell32)
+
+add_executable(island-schematic WIN32 app/main.cpp resources/island-schematic.rc)
+# allocation.cpp replaces operator new; it must be linked even though nothing
+# names it directly.
+target_link_libraries(island-schematic PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
+                      island_portable user32 gdi32 shell32)
+target_link_options(island-schematic PRIVATE ${ISLAND_LINK_OPTIONS} -s)
+set_target_properties(island-schematic PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+include(cmake/gui_tests.cmake)

@@ -1,0 +1,37 @@
+#include "ui/commands.h"
+
+#include "entry/island_entry.h"
+#include "ui/main_window.h"
+#include "ui/toolkit.h"
+
+namespace island {
+
+void OnWindowCreated(const MainWindow&) {}
+
+void GeneratePreview(const MainWindow& window) {
+  auto text = [&](Control id) { return ReadText(window.control(id)); };
+  auto checked = [&](Control id) { return ReadChecked(window.control(id)) == 1; };
+
+  IslandInputs in;
+  in.key = text(Control::kSchematicKey);
+  in.shown_yes = checked(Control::kShownYes);
+  in.shown_no = checked(Control::kShownNo);
+  in.icon = text(Control::kIcon);
+  in.order = text(Control::kOrder);
+  in.name = text(Control::kDisplayName);
+  in.description = text(Control::kDescription);
+  in.file_name = text(Control::kFileName);
+  in.biome = text(Control::kBiome);
+  in.default_chest_yes = checked(Control::kChestYes);
+  in.default_chest_no = checked(Control::kChestNo);
+  in.cost = text(Control::kCost);
+
+  // Emptied first, so a new run never adds to an earlier result (or to
+  // anything typed into the box by hand); the entry then goes in as one
+  // insertion that cannot be undone, leaving the caret after the last line.
+  const HWND preview = window.control(Control::kPreview);
+  WriteText(preview, "");
+  AppendText(preview, BuildIslandEntry(in));
+}
+
+}  // namespace island

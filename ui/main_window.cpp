@@ -1,0 +1,174 @@
+#include "ui/main_window.h"
+
+#include <string>
+
+#include "app/fatal.h"
+#include "ui/commands.h"
+#include "ui/controls.h"
+#include "ui/layout.h"
+#include "ui/toolkit.h"
+#include "ui/win_text.h"
+
+namespace island {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"IslandSchematicWindow";
+
+struct ClickBinding {
+  Control button;
+  void (*command)(const MainWindow&);
+};
+
+// The only events with handlers, besides the window's created event.
+constexpr ClickBinding kClickBindings[] = {
+    {Control::kGenerateButton, GeneratePreview},
+};
+
+bool RegisterWindowClass(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kWindowClass;
+  wc.hIcon = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
+                                           GetSystemMetrics(SM_CXICON),
+                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+std::wstring WindowTextOf(HWND hwnd) {
+  const int length = GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+  return text;
+}
+
+}  // namespace
+
+MainWindow* MainWindow::Build(HINSTANCE instance) {
+  static MainWindow window;  // the program's one window
+  if (!RegisterWindowClass(instance, Proc)) return nullptr;
+
+  HoldEvents();
+  const WindowSpec& spec = MainWindowSpec();
+  // Centred on the whole primary screen (not the work area), truncating.
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - spec.width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - spec.height) / 2;
+  const HWND hwnd = CreateWindowExW(0, kWindowClass, Widen(spec.title).c_str(),
+                                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, left,
+                                    top, spec.width, spec.height, nullptr, nullptr, instance, &window);
+  if (!hwnd || !window.CreateControls()) {
+    if (hwnd) DestroyWindow(hwnd);
+    return nullptr;
+  }
+  ReleaseEvents();
+
+  OnWindowCreated(window);
+  // SetWindowPos rather than ShowWindow: the window opens normally however
+  // the program was launched (a first ShowWindow would take the launcher's
+  // minimised or maximised request instead).
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  SetForegroundWindow(hwnd);
+  SetFocus(window.control(Control::kPreview));
+  return &window;
+}
+
+bool MainWindow::CreateControls() {
+  font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+
+  // Every control is made in table order, then moved into its container: a
+  // group box can come after the controls it holds.
+  const auto& specs = MainWindowControls();
+  for (const ControlSpec& spec : specs) {
+    controls_[static_cast<int>(spec.id)] = CreateControl(spec, hwnd_, font_);
+    if (!control(spec.id)) return false;
+  }
+  for (const ControlSpec& spec : specs) {
+    if (spec.container == kWindow) continue;
+    SetParent(control(spec.id), control(spec.container));
+    SetWindowPos(control(spec.id), nullptr, spec.left, spec.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (const ControlSpec& spec : specs) ShowWindow(control(spec.id), SW_SHOWNA);
+  focus_when_inactive_ = control(Control::kPreview);
+  return true;
+}
+
+Control MainWindow::IdOf(HWND hwnd) const {
+  for (int id = 1; id <= kControlCount; ++id) {
+    if (hwnd && controls_[id] == hwnd) return static_cast<Control>(id);
+  }
+  return kWindow;
+}
+
+LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* window = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+  }
+  auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!window) return DefWindowProcW(hwnd, msg, wp, lp);
+  // Nothing may unwind into the window system.
+  try {
+    return window->Handle(msg, wp, lp);
+  } catch (const std::exception& e) {
+    FatalError(e.what());
+  } catch (...) {
+    FatalError("未知错误");
+  }
+}
+
+LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (lp != 0 && HIWORD(wp) == BN_CLICKED) OnClick(static_cast<Control>(LOWORD(wp)));
+      return 0;
+    case WM_DRAWITEM:
+      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+    case WM_ACTIVATE:
+      OnActivate(wp);
+      return 0;
+    case WM_HELP:
+      return TRUE;  // F1 does nothing
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(hwnd_, msg, wp, lp);
+  }
+}
+
+// The focused control is remembered while the window is inactive and gets
+// the focus back when the window is activated again.
+void MainWindow::OnActivate(WPARAM wp) {
+  if (LOWORD(wp) == WA_INACTIVE) {
+    const HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus)) focus_when_inactive_ = focus;
+    return;
+  }
+  HWND target = focus_when_inactive_;
+  if (!target || !IsWindow(target)) target = control(Control::kPreview);
+  SetFocus(target);
+}
+
+void MainWindow::OnClick(Control id) {
+  if (!EventsEnabled()) return;
+  for (const ClickBinding& binding : kClickBindings) {
+    if (binding.button == id) binding.command(*this);
+  }
+}
+
+LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_STATIC) return FALSE;
+  PaintLabel(item.hDC, item.rcItem, font_, WindowTextOf(item.hwndItem).c_str());
+  return TRUE;
+}
+
+}  // namespace island

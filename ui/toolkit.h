@@ -1,0 +1,35 @@
+// What the program needs of the window system, in the program's own terms:
+// UTF-8 texts in, UTF-8 texts out.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace island {
+
+// Events from the window reach the handlers only while they are let through:
+// they are held back while the window is built and after the program starts
+// to end.
+bool EventsEnabled();
+void HoldEvents();
+void ReleaseEvents();
+
+// The control's whole current text (empty if it has none).
+std::string ReadText(HWND control);
+
+// Replaces the control's whole text.
+void WriteText(HWND control, std::string_view text);
+
+// Puts `text` at the end of an edit box, leaves the caret after it and
+// scrolls it into view. The insertion cannot be undone.
+void AppendText(HWND edit, std::string_view text);
+
+// 1 when the radio button is checked, else 0.
+int ReadChecked(HWND radio);
+
+// A program-modal box with one OK button and no icon; returns when dismissed.
+void ShowMessage(std::string_view text);
+
+}  // namespace island
