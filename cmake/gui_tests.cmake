@@ -1,1 +1,38 @@
+# GUI tests: a Windows GoogleTest program that launches the real exe under
+# Wine and drives it with real input. They share one screen and one
+# clipboard, so ctest runs them one at a time.
+set(ISLAND_GTEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest sources")
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${ISLAND_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+foreach(target gtest gtest_main gmock gmock_main)
+  if(TARGET ${target})
+    target_compile_options(${target} PRIVATE -w)
+  endif()
+endforeach()
 
+# A test build of the program whose start-up asks for more memory than any
+# process can have, to show the fatal error path.
+add_executable(fatal-harness WIN32 tests/gui/fatal_harness.cpp resources/island-schematic.rc)
+target_link_libraries(fatal-harness PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
+                      island_portable user32 gdi32 shell32)
+target_link_options(fatal-harness PRIVATE ${ISLAND_LINK_OPTIONS})
+
+add_executable(gui_tests
+  tests/gui/harness.cpp
+  tests/gui/window_test.cpp
+  tests/gui/keyboard_test.cpp
+  tests/gui/lifecycle_test.cpp
+)
+target_include_directories(gui_tests PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(gui_tests PRIVATE island_portable gtest_main user32 gdi32)
+target_link_options(gui_tests PRIVATE -static)
+add_dependencies(gui_tests island-schematic fatal-harness)
+set_target_properties(gui_tests fatal-harness PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+include(GoogleTest)
+gtest_discover_tests(gui_tests
+  TEST_PREFIX "gui."
+  DISCOVERY_MODE PRE_TEST
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES RUN_SERIAL TRUE TIMEOUT 120)

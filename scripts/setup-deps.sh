@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ git pkg-config
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-tools
+  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   libgtest-dev googletest
-  wine wine32:i386 xvfb x11-utils xdotool imagemagick
+  wine wine32:i386 wine64 xvfb x11-utils imagemagick
   fonts-wqy-microhei locales
 )
 

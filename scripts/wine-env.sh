@@ -59,11 +59,19 @@ wine_env_start() {
     "$WINESERVER_BIN" -w
     touch "$WINEPREFIX/.island-ready"
   fi
-  # A persistent server keeps every Wine start quick.
+  # A persistent server keeps every Wine start quick. Wine's own background
+  # processes (services, the desktop) are started here, with their output to
+  # /dev/null: started later by a test they would inherit its output pipe,
+  # and whoever reads that pipe (ctest) would wait for them forever.
   "$WINESERVER_BIN" -p600
+  "$WINELOADER_BIN" cmd /c exit >/dev/null 2>&1 </dev/null || true
+  "$WINELOADER_BIN" explorer /desktop=Default,1024x768 >/dev/null 2>&1 </dev/null &
+  ISLAND_DESKTOP_PID=$!
+  sleep 1
 }
 
 wine_env_stop() {
+  if [ -n "${ISLAND_DESKTOP_PID:-}" ]; then kill "$ISLAND_DESKTOP_PID" >/dev/null 2>&1 || true; fi
   "$WINESERVER_BIN" -k >/dev/null 2>&1 || true
   "$WINESERVER_BIN" -w >/dev/null 2>&1 || true
   if [ -n "${ISLAND_STARTED_XVFB:-}" ]; then

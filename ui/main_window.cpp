@@ -24,6 +24,11 @@ constexpr ClickBinding kClickBindings[] = {
     {Control::kGenerateButton, GeneratePreview},
 };
 
+HICON LoadProgramIcon(HINSTANCE instance, int size_metric) {
+  const int size = GetSystemMetrics(size_metric);
+  return static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, LR_SHARED));
+}
+
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC proc) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
@@ -32,12 +37,8 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC proc) {
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kWindowClass;
-  wc.hIcon = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
-                                           GetSystemMetrics(SM_CXICON),
-                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
-  wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  wc.hIcon = LoadProgramIcon(instance, SM_CXICON);
+  wc.hIconSm = LoadProgramIcon(instance, SM_CXSMICON);
   return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -62,6 +63,9 @@ MainWindow* MainWindow::Build(HINSTANCE instance) {
   const HWND hwnd = CreateWindowExW(0, kWindowClass, Widen(spec.title).c_str(),
                                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, left,
                                     top, spec.width, spec.height, nullptr, nullptr, instance, &window);
+  SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadProgramIcon(instance, SM_CXICON)));
+  SendMessageW(hwnd, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(instance, SM_CXSMICON)));
   if (!hwnd || !window.CreateControls()) {
     if (hwnd) DestroyWindow(hwnd);
     return nullptr;
