@@ -34,4 +34,12 @@ target_link_libraries(island-schematic PRIVATE -Wl,--whole-archive island_app -W
 target_link_options(island-schematic PRIVATE ${ISLAND_LINK_OPTIONS} -s)
 set_target_properties(island-schematic PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-include(cmake/gui_tests.cmake)
+option(ISLAND_GUI_TESTS "Build and register the GUI tests (they need Wine that runs this build)" ON)
+if(ISLAND_GUI_TESTS)
+  include(cmake/gui_tests.cmake)
+endif()
+
+add_test(NAME exe.headers-and-imports
+         COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh $<TARGET_FILE:island-schematic>
+                 ${CMAKE_SYSTEM_PROCESSOR})
+set_tests_properties(exe.headers-and-imports PROPERTIES LABELS static)
