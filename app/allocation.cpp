@@ -15,11 +15,27 @@ void* Allocate(std::size_t bytes) {
 
 }  // namespace
 
-void* operator new(std::size_t bytes) { return Allocate(bytes); }
-void* operator new[](std::size_t bytes) { return Allocate(bytes); }
-void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept { return Allocate(bytes); }
-void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept { return Allocate(bytes); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new(std::size_t bytes) {
+  return Allocate(bytes);
+}
+void* operator new[](std::size_t bytes) {
+  return Allocate(bytes);
+}
+void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept {
+  return Allocate(bytes);
+}
+void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept {
+  return Allocate(bytes);
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}

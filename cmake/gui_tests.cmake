@@ -23,6 +23,7 @@ add_executable(gui_tests
   tests/gui/window_test.cpp
   tests/gui/keyboard_test.cpp
   tests/gui/lifecycle_test.cpp
+  tests/gui/preview_test.cpp
 )
 target_include_directories(gui_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(gui_tests PRIVATE island_portable gtest_main user32 gdi32)

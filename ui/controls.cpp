@@ -32,8 +32,8 @@ KindStyle StyleOf(ControlKind kind) {
       return {L"EDIT", kSingleLineEdit, WS_EX_CLIENTEDGE};
     case ControlKind::kPreviewEdit:
       return {L"EDIT",
-              ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL |
-                  WS_HSCROLL | WS_TABSTOP,
+              ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+                  WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
               WS_EX_CLIENTEDGE};
     case ControlKind::kRadio:
       return {L"BUTTON", BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER | BS_MULTILINE | WS_TABSTOP, 0};
@@ -125,8 +125,8 @@ LRESULT CALLBACK CentredEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_NCCALCSIZE: {
       const LRESULT result = CallPrevious(kCentredSubclass, hwnd, msg, wp, lp);
-      RECT* client = wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0]
-                        : reinterpret_cast<RECT*>(lp);
+      RECT* client =
+          wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0] : reinterpret_cast<RECT*>(lp);
       CentreOneLine(hwnd, *client);
       return result;
     }
@@ -189,7 +189,9 @@ LRESULT CALLBACK IntegerEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return CallPrevious(kIntegerSubclass, hwnd, msg, wp, lp);
 }
 
-bool FirstOfItsGroup(const ControlSpec& spec) { return RadioGroupOf(spec.id).front() == spec.id; }
+bool FirstOfItsGroup(const ControlSpec& spec) {
+  return RadioGroupOf(spec.id).front() == spec.id;
+}
 
 }  // namespace
 
@@ -198,10 +200,10 @@ HWND CreateControl(const ControlSpec& spec, HWND parent, HFONT font) {
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
   if (spec.kind == ControlKind::kRadio && FirstOfItsGroup(spec)) style |= WS_GROUP;
 
-  const HWND hwnd = CreateWindowExW(
-      kind.ex_style, kind.window_class, Widen(spec.text).c_str(), style, spec.left, spec.top,
-      spec.width, spec.height, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+  const HWND hwnd = CreateWindowExW(kind.ex_style, kind.window_class, Widen(spec.text).c_str(),
+                                    style, spec.left, spec.top, spec.width, spec.height, parent,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                    GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return nullptr;
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 

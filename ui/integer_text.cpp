@@ -15,7 +15,9 @@ bool IsBlank(char c) {
 
 }  // namespace
 
-bool IsIntegerInputChar(char32_t c) { return (c >= U'0' && c <= U'9') || c == U'-'; }
+bool IsIntegerInputChar(char32_t c) {
+  return (c >= U'0' && c <= U'9') || c == U'-';
+}
 
 std::string NormaliseInteger(std::string_view text) {
   size_t i = 0;

@@ -9,7 +9,9 @@
 namespace island {
 namespace {
 
-bool Held(int key) { return GetKeyState(key) < 0; }
+bool Held(int key) {
+  return GetKeyState(key) < 0;
+}
 
 // The control `current` is, or belongs to; the preview box if none.
 template <typename List>
@@ -21,14 +23,16 @@ size_t IndexIn(const List& list, Control current) {
 void MoveFocus(const MainWindow& window, Control current, bool backwards) {
   const std::vector<Control> order = FocusOrder();
   const size_t here = IndexIn(order, current);
-  const size_t next = backwards ? (here + order.size() - 1) % order.size() : (here + 1) % order.size();
+  const size_t next =
+      backwards ? (here + order.size() - 1) % order.size() : (here + 1) % order.size();
   SetFocus(window.control(order[next]));
 }
 
 void MoveInRadioGroup(const MainWindow& window, Control current, bool backwards) {
   const std::vector<Control> group = RadioGroupOf(current);
   const size_t here = IndexIn(group, current);
-  const size_t next = backwards ? (here + group.size() - 1) % group.size() : (here + 1) % group.size();
+  const size_t next =
+      backwards ? (here + group.size() - 1) % group.size() : (here + 1) % group.size();
   for (size_t i = 0; i < group.size(); ++i) {
     SendMessageW(window.control(group[i]), BM_SETCHECK, i == next ? BST_CHECKED : BST_UNCHECKED, 0);
   }

@@ -62,13 +62,21 @@ constexpr WindowSpec kWindowSpec = {kTitle, 822, 363};
 
 }  // namespace
 
-const WindowSpec& MainWindowSpec() { return kWindowSpec; }
+const WindowSpec& MainWindowSpec() {
+  return kWindowSpec;
+}
 
-const std::array<ControlSpec, kControlCount>& MainWindowControls() { return kControls; }
+const std::array<ControlSpec, kControlCount>& MainWindowControls() {
+  return kControls;
+}
 
-const ControlSpec& SpecOf(Control id) { return kControls[static_cast<int>(id) - 1]; }
+const ControlSpec& SpecOf(Control id) {
+  return kControls[static_cast<int>(id) - 1];
+}
 
-bool TakesFocus(ControlKind kind) { return kind != kGroupBox && kind != kLabel; }
+bool TakesFocus(ControlKind kind) {
+  return kind != kGroupBox && kind != kLabel;
+}
 
 std::vector<Control> FocusOrder() {
   std::vector<Control> order;

@@ -26,7 +26,8 @@ constexpr ClickBinding kClickBindings[] = {
 
 HICON LoadProgramIcon(HINSTANCE instance, int size_metric) {
   const int size = GetSystemMetrics(size_metric);
-  return static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, LR_SHARED));
+  return static_cast<HICON>(
+      LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, LR_SHARED));
 }
 
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC proc) {
@@ -60,10 +61,12 @@ MainWindow* MainWindow::Build(HINSTANCE instance) {
   // Centred on the whole primary screen (not the work area), truncating.
   const int left = (GetSystemMetrics(SM_CXSCREEN) - spec.width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - spec.height) / 2;
-  const HWND hwnd = CreateWindowExW(0, kWindowClass, Widen(spec.title).c_str(),
-                                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, left,
-                                    top, spec.width, spec.height, nullptr, nullptr, instance, &window);
-  SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadProgramIcon(instance, SM_CXICON)));
+  const HWND hwnd =
+      CreateWindowExW(0, kWindowClass, Widen(spec.title).c_str(),
+                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, left, top,
+                      spec.width, spec.height, nullptr, nullptr, instance, &window);
+  SendMessageW(hwnd, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(instance, SM_CXICON)));
   SendMessageW(hwnd, WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(LoadProgramIcon(instance, SM_CXSMICON)));
   if (!hwnd || !window.CreateControls()) {

@@ -4,8 +4,7 @@ namespace island {
 
 void InstallSubclass(HWND hwnd, const wchar_t* name, WNDPROC proc) {
   if (GetPropW(hwnd, name)) return;
-  const auto previous =
-      reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+  const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
   SetPropW(hwnd, name, reinterpret_cast<HANDLE>(previous));
   SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
 }

@@ -9,9 +9,15 @@ bool g_events_enabled = false;
 
 }  // namespace
 
-bool EventsEnabled() { return g_events_enabled; }
-void HoldEvents() { g_events_enabled = false; }
-void ReleaseEvents() { g_events_enabled = true; }
+bool EventsEnabled() {
+  return g_events_enabled;
+}
+void HoldEvents() {
+  g_events_enabled = false;
+}
+void ReleaseEvents() {
+  g_events_enabled = true;
+}
 
 std::string ReadText(HWND control) {
   // The length is a guess that can only be too large (multi-byte conversions

@@ -34,8 +34,8 @@ RECT RectInParent(HWND hwnd);
 // --- Real input ---
 void PressKey(WORD vk);
 void PressKeys(std::initializer_list<WORD> chord);  // e.g. {VK_SHIFT, VK_TAB}
-void TypeKeys(std::string_view keys);  // digits, letters (lower case) and '-'
-void TypeUnicode(std::wstring_view text);  // characters no key on the keyboard makes
+void TypeKeys(std::string_view keys);               // digits, letters (lower case) and '-'
+void TypeUnicode(std::wstring_view text);           // characters no key on the keyboard makes
 void ClickAt(POINT screen);
 void ClickCentre(HWND hwnd);
 void Drag(POINT from, POINT to);

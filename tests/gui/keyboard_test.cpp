@@ -12,8 +12,9 @@ namespace {
 using enum Control;
 
 const std::vector<Control> kTabOrder = {
-    kPreview,  kSchematicKey, kShownNo,  kShownYes, kIcon,  kOrder,       kDisplayName,    kDescription,
-    kFileName, kChestNo,      kChestYes, kCost,     kBiome, kBiomeButton, kGenerateButton, kCopyButton,
+    kPreview,     kSchematicKey, kShownNo,        kShownYes,   kIcon,     kOrder,
+    kDisplayName, kDescription,  kFileName,       kChestNo,    kChestYes, kCost,
+    kBiome,       kBiomeButton,  kGenerateButton, kCopyButton,
 };
 
 TEST(Keyboard, TabVisitsEveryControlInCreationOrderAndWrapsRound) {

@@ -55,7 +55,8 @@ TEST(MainWindow, DraggingTheFrameDoesNotResizeIt) {
   AppUnderTest app;
   const RECT before = ScreenRectOf(app.window());
   Drag({before.right - 1, before.bottom - 1}, {before.right + 60, before.bottom + 40});
-  Drag({before.left, (before.top + before.bottom) / 2}, {before.left - 50, (before.top + before.bottom) / 2});
+  Drag({before.left, (before.top + before.bottom) / 2},
+       {before.left - 50, (before.top + before.bottom) / 2});
   const RECT after = ScreenRectOf(app.window());
   EXPECT_EQ(after.right - after.left, 822);
   EXPECT_EQ(after.bottom - after.top, 363);
@@ -64,7 +65,8 @@ TEST(MainWindow, DraggingTheFrameDoesNotResizeIt) {
 TEST(MainWindow, EveryControlSitsInItsContainerWithItsTextAndState) {
   AppUnderTest app;
   for (const ControlSpec& spec : MainWindowControls()) {
-    SCOPED_TRACE(::testing::Message() << "control " << static_cast<int>(spec.id) << " " << spec.text);
+    SCOPED_TRACE(::testing::Message()
+                 << "control " << static_cast<int>(spec.id) << " " << spec.text);
     const HWND hwnd = app.control(spec.id);
     ASSERT_NE(hwnd, nullptr);
     const HWND container = spec.container == kWindow ? app.window() : app.control(spec.container);

@@ -9,8 +9,9 @@ using enum Control;
 
 TEST(Layout, KeyboardOrderIsCreationOrderAcrossContainers) {
   const std::vector<Control> expected = {
-      kPreview,  kSchematicKey, kShownNo, kShownYes, kIcon,  kOrder,       kDisplayName,    kDescription,
-      kFileName, kChestNo,      kChestYes, kCost,    kBiome, kBiomeButton, kGenerateButton, kCopyButton,
+      kPreview,     kSchematicKey, kShownNo,        kShownYes,   kIcon,     kOrder,
+      kDisplayName, kDescription,  kFileName,       kChestNo,    kChestYes, kCost,
+      kBiome,       kBiomeButton,  kGenerateButton, kCopyButton,
   };
   EXPECT_EQ(FocusOrder(), expected);
 }

@@ -11,8 +11,8 @@ TEST(Unicode, RoundTripsEverythingAnEditBoxCanHold) {
       u"default",
       u"普通空岛",
       u"&a挑战|&a起点|&6无中生有",
-      u"\U0001F3DD island",  // outside the basic plane: a surrogate pair
-      std::u16string(1, char16_t{0xD800}),  // lone high surrogate
+      u"\U0001F3DD island",                        // outside the basic plane: a surrogate pair
+      std::u16string(1, char16_t{0xD800}),         // lone high surrogate
       std::u16string(1, char16_t{0xDC00}) + u"x",  // lone low surrogate
       std::u16string{u'a', char16_t{0xDBFF}, u'b', char16_t{0xDFFF}},
       std::u16string{u'\0', u'\x01', u'\x1F', u'\x7F'},
