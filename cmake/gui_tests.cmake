@@ -15,21 +15,35 @@ endforeach()
 # process can have, to show the fatal error path.
 add_executable(fatal-harness WIN32 tests/gui/fatal_harness.cpp resources/island-schematic.rc)
 target_link_libraries(fatal-harness PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
-                      island_portable user32 gdi32 shell32)
+                      island_portable user32 gdi32 shell32 ole32)
 target_link_options(fatal-harness PRIVATE ${ISLAND_LINK_OPTIONS})
+
+add_executable(theme-harness WIN32 tests/gui/theme_harness.cpp resources/island-schematic.rc)
+target_link_libraries(theme-harness PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
+                      island_portable user32 gdi32 shell32 ole32)
+target_link_options(theme-harness PRIVATE ${ISLAND_LINK_OPTIONS})
+
+# Stands in for a web browser: Wine's browser launcher runs it with the
+# address, and it writes the address down for the test to read.
+file(WRITE ${CMAKE_BINARY_DIR}/bin/record-address.sh
+     "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/opened-address.txt\"\n")
+file(CHMOD ${CMAKE_BINARY_DIR}/bin/record-address.sh
+     PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 add_executable(gui_tests
   tests/gui/harness.cpp
   tests/gui/window_test.cpp
   tests/gui/keyboard_test.cpp
+  tests/gui/commands_test.cpp
   tests/gui/lifecycle_test.cpp
   tests/gui/preview_test.cpp
+  tests/gui/theme_test.cpp
 )
 target_include_directories(gui_tests PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(gui_tests PRIVATE island_portable gtest_main user32 gdi32)
+target_link_libraries(gui_tests PRIVATE island_portable gtest_main user32 gdi32 advapi32)
 target_link_options(gui_tests PRIVATE -static)
-add_dependencies(gui_tests island-schematic fatal-harness)
-set_target_properties(gui_tests fatal-harness PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(gui_tests island-schematic fatal-harness theme-harness)
+set_target_properties(gui_tests fatal-harness theme-harness PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 include(GoogleTest)
 gtest_discover_tests(gui_tests

@@ -22,15 +22,17 @@ add_library(island_app STATIC
   ui/keyboard.cpp
   ui/main_window.cpp
   ui/subclass.cpp
+  ui/theme.cpp
+  ui/theme_paint.cpp
   ui/toolkit.cpp
 )
-target_link_libraries(island_app PUBLIC island_portable user32 gdi32 shell32)
+target_link_libraries(island_app PUBLIC island_portable user32 gdi32 shell32 ole32)
 
 add_executable(island-schematic WIN32 app/main.cpp resources/island-schematic.rc)
 # allocation.cpp replaces operator new; it must be linked even though nothing
 # names it directly.
 target_link_libraries(island-schematic PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
-                      island_portable user32 gdi32 shell32)
+                      island_portable user32 gdi32 shell32 ole32)
 target_link_options(island-schematic PRIVATE ${ISLAND_LINK_OPTIONS} -s)
 set_target_properties(island-schematic PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 

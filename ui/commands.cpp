@@ -2,11 +2,14 @@
 
 #include "entry/island_entry.h"
 #include "ui/main_window.h"
+#include "ui/theme.h"
 #include "ui/toolkit.h"
 
 namespace island {
 
-void OnWindowCreated(const MainWindow&) {}
+void OnWindowCreated(const MainWindow&) {
+  SetTheme(3);
+}
 
 void GeneratePreview(const MainWindow& window) {
   auto text = [&](Control id) { return ReadText(window.control(id)); };
@@ -32,6 +35,25 @@ void GeneratePreview(const MainWindow& window) {
   const HWND preview = window.control(Control::kPreview);
   WriteText(preview, "");
   AppendText(preview, BuildIslandEntry(in));
+}
+
+}  // namespace island
+
+namespace island {
+
+void CopyPreview(const MainWindow& window) {
+  const std::string preview = ReadText(window.control(Control::kPreview));
+  if (preview.empty()) {
+    ShowMessage("请生成预览");
+    return;
+  }
+  // A copy that failed must not pass for one that worked: the user would
+  // paste the old clipboard into the server's configuration.
+  if (!SetClipboardText(window.hwnd(), preview)) ShowMessage("复制失败：剪贴板正被其他程序占用");
+}
+
+void ShowBiomeReference(const MainWindow&) {
+  OpenAddress(kBiomeReferenceAddress);
 }
 
 }  // namespace island

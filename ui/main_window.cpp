@@ -21,7 +21,9 @@ struct ClickBinding {
 
 // The only events with handlers, besides the window's created event.
 constexpr ClickBinding kClickBindings[] = {
+    {Control::kBiomeButton, ShowBiomeReference},
     {Control::kGenerateButton, GeneratePreview},
+    {Control::kCopyButton, CopyPreview},
 };
 
 HICON LoadProgramIcon(HINSTANCE instance, int size_metric) {

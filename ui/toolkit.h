@@ -32,4 +32,14 @@ int ReadChecked(HWND radio);
 // A program-modal box with one OK button and no icon; returns when dismissed.
 void ShowMessage(std::string_view text);
 
+// Puts `text` on the clipboard as Unicode text and as text in the system's
+// ANSI code page, replacing what was there. A clipboard held by another
+// program is tried again for about half a second. Returns false if the copy
+// could not be made; the old contents are then left as they were.
+bool SetClipboardText(HWND owner, std::string_view text);
+
+// Hands a web address to the system's default handler ("open", shown
+// normally). Failures are not reported: no box, no message.
+void OpenAddress(std::string_view address);
+
 }  // namespace island

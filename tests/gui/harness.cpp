@@ -94,7 +94,8 @@ std::wstring TextOf(HWND hwnd) {
 HWND IconOf(HWND message_box) {
   for (HWND child : DescendantsOf(message_box)) {
     if (IsWindowVisible(child) && ClassOf(child) == L"Static" &&
-        (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        SendMessageW(child, STM_GETICON, 0, 0) != 0) {
       return child;
     }
   }
@@ -159,6 +160,11 @@ void TypeUnicode(std::wstring_view text) {
   Settle();
 }
 
+void MoveMouseTo(POINT screen) {
+  SendMouseAt(screen, 0);
+  Settle();
+}
+
 void ClickAt(POINT screen) {
   SendMouseAt(screen, 0);
   SendMouseAt(screen, MOUSEEVENTF_LEFTDOWN);
@@ -205,6 +211,26 @@ std::wstring UnicodeClipboard() {
   return text;
 }
 
+std::string AnsiClipboard() {
+  std::string bytes;
+  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) return bytes;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+      bytes = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return bytes;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  const HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
 std::wstring BinaryFolder() {
   wchar_t path[MAX_PATH * 4] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
@@ -213,7 +239,7 @@ std::wstring BinaryFolder() {
   return folder;
 }
 
-AppUnderTest::AppUnderTest(const std::wstring& exe_name, int show) {
+AppUnderTest::AppUnderTest(const std::wstring& exe_name, int show, bool has_window) {
   const std::wstring exe = BinaryFolder() + exe_name;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -228,7 +254,7 @@ AppUnderTest::AppUnderTest(const std::wstring& exe_name, int show) {
     return;
   }
   WaitForInputIdle(info_.hProcess, 10000);
-  if (exe_name == L"island-schematic.exe") {
+  if (has_window) {
     WaitUntil([&] { return (window_ = FindMainWindow()) != nullptr; }, 15000);
     EXPECT_NE(window_, nullptr) << "the main window did not appear";
     // Wait until it is the active window and has put the focus somewhere.

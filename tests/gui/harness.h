@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <string>
 #include <vector>
 
 #include "ui/control_ids.h"
@@ -37,19 +38,26 @@ void PressKeys(std::initializer_list<WORD> chord);  // e.g. {VK_SHIFT, VK_TAB}
 void TypeKeys(std::string_view keys);               // digits, letters (lower case) and '-'
 void TypeUnicode(std::wstring_view text);           // characters no key on the keyboard makes
 void ClickAt(POINT screen);
+void MoveMouseTo(POINT screen);
 void ClickCentre(HWND hwnd);
 void Drag(POINT from, POINT to);
 
 // --- The clipboard ---
 void PutOnClipboard(const std::wstring& text);
 std::wstring UnicodeClipboard();
+std::string AnsiClipboard();  // the CF_TEXT bytes, without the closing zero
+
+// --- The screen ---
+COLORREF ScreenPixel(int x, int y);
 
 // A launched copy of the program (or of a harness built from it), ended when
 // this object goes.
 class AppUnderTest {
  public:
-  // `show` is the show request passed on in STARTUPINFO (-1: none).
-  explicit AppUnderTest(const std::wstring& exe_name = L"island-schematic.exe", int show = -1);
+  // `show` is the show request passed on in STARTUPINFO (-1: none). Waits
+  // for the main window to be up and focused unless `has_window` is false.
+  explicit AppUnderTest(const std::wstring& exe_name = L"island-schematic.exe", int show = -1,
+                        bool has_window = true);
   AppUnderTest(const AppUnderTest&) = delete;
   AppUnderTest& operator=(const AppUnderTest&) = delete;
   ~AppUnderTest();

@@ -50,7 +50,7 @@ TEST(Ending, AltF4ClosesWithExitCodeZero) {
 }
 
 TEST(Ending, AFailedAllocationShowsTheErrorBoxAndExitsWithMinusOne) {
-  AppUnderTest harness(L"fatal-harness.exe");
+  AppUnderTest harness(L"fatal-harness.exe", -1, /*has_window=*/false);
   const HWND box = harness.WaitForOtherWindow(L"#32770", 15000);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(TextOf(box), L"错误");

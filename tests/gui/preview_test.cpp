@@ -3,26 +3,13 @@
 
 #include <string>
 
+#include "tests/gui/default_entry.h"
 #include "tests/gui/harness.h"
 
 namespace island::test {
 namespace {
 
 using enum Control;
-
-const std::wstring kDefaultEntry =
-    L"    default:\r\n"
-    L"      show: true\r\n"
-    L"      icon: DIRT\r\n"
-    L"      order: 1\r\n"
-    L"      name: \"普通空岛\"\r\n"
-    L"      description: \"&a挑战|&a起点|&6无中生有\"\r\n"
-    L"      filename: island.schematic\r\n"
-    L"      biome: FOREST\r\n"
-    L"      useDefaultChest: true\r\n"
-    L"      partnerSchematic: nether\r\n"
-    L"      levelHandicap: 3\r\n"
-    L"      cost: 1\r\n";
 
 std::wstring Without(std::wstring text, const std::wstring& line) {
   return text.erase(text.find(line), line.size());
