@@ -5,6 +5,7 @@
 # to the exe is ever loaded in their place.
 #   check-exe.sh EXE i686|x86_64
 set -euo pipefail
+export LC_ALL=C  # objdump speaks the locale's language otherwise
 exe="$1"
 arch="$2"
 objdump="$arch-w64-mingw32-objdump"
