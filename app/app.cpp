@@ -1,7 +1,5 @@
 #include "app/app.h"
 
-#include <objbase.h>
-
 #include <string>
 
 #include "app/fatal.h"
@@ -58,9 +56,6 @@ int RunApplication(HINSTANCE instance, const LifecycleHooks& hooks) {
   HeapSetInformation(nullptr, HeapEnableTerminationOnCorruption, nullptr, 0);
   EnterProgramFolder();
 
-  // The shell's "open" may hand the address to COM-based handlers.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-
   if (hooks.startup) hooks.startup();
 
   const MainWindow* window = MainWindow::Build(instance);
@@ -69,7 +64,6 @@ int RunApplication(HINSTANCE instance, const LifecycleHooks& hooks) {
   const int code = RunEventLoop(*window);
   HoldEvents();
   if (hooks.cleanup) hooks.cleanup();
-  if (SUCCEEDED(com)) CoUninitialize();
   return code;
 }
 

@@ -15,12 +15,12 @@ endforeach()
 # process can have, to show the fatal error path.
 add_executable(fatal-harness WIN32 tests/gui/fatal_harness.cpp resources/island-schematic.rc)
 target_link_libraries(fatal-harness PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
-                      island_portable user32 gdi32 shell32 ole32)
+                      island_portable user32 gdi32)
 target_link_options(fatal-harness PRIVATE ${ISLAND_LINK_OPTIONS})
 
 add_executable(theme-harness WIN32 tests/gui/theme_harness.cpp resources/island-schematic.rc)
 target_link_libraries(theme-harness PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
-                      island_portable user32 gdi32 shell32 ole32)
+                      island_portable user32 gdi32)
 target_link_options(theme-harness PRIVATE ${ISLAND_LINK_OPTIONS})
 
 # Stands in for a web browser: Wine's browser launcher runs it with the

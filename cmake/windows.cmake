@@ -26,13 +26,13 @@ add_library(island_app STATIC
   ui/theme_paint.cpp
   ui/toolkit.cpp
 )
-target_link_libraries(island_app PUBLIC island_portable user32 gdi32 shell32 ole32)
+target_link_libraries(island_app PUBLIC island_portable user32 gdi32)
 
 add_executable(island-schematic WIN32 app/main.cpp resources/island-schematic.rc)
 # allocation.cpp replaces operator new; it must be linked even though nothing
 # names it directly.
 target_link_libraries(island-schematic PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
-                      island_portable user32 gdi32 shell32 ole32)
+                      island_portable user32 gdi32)
 target_link_options(island-schematic PRIVATE ${ISLAND_LINK_OPTIONS} -s)
 set_target_properties(island-schematic PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
@@ -45,3 +45,11 @@ add_test(NAME exe.headers-and-imports
          COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh $<TARGET_FILE:island-schematic>
                  ${CMAKE_SYSTEM_PROCESSOR})
 set_tests_properties(exe.headers-and-imports PROPERTIES LABELS static)
+
+# The benchmark (scripts/bench.sh): not part of the tests.
+add_executable(bare-window WIN32 bench/bare_window.cpp)
+target_link_options(bare-window PRIVATE ${ISLAND_LINK_OPTIONS})
+add_executable(benchmark bench/benchmark.cpp)
+target_link_libraries(benchmark PRIVATE user32 psapi)
+target_link_options(benchmark PRIVATE -static)
+set_target_properties(bare-window benchmark PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)

@@ -29,12 +29,13 @@ void GeneratePreview(const MainWindow& window) {
   in.default_chest_no = checked(Control::kChestNo);
   in.cost = text(Control::kCost);
 
-  // Emptied first, so a new run never adds to an earlier result (or to
-  // anything typed into the box by hand); the entry then goes in as one
-  // insertion that cannot be undone, leaving the caret after the last line.
+  // The entry replaces the box's whole text in one step, so a new run never
+  // adds to an earlier result (or to anything typed into the box by hand);
+  // replacing the text also empties the box's undo buffer. The caret goes
+  // after the last line, which is scrolled into view.
   const HWND preview = window.control(Control::kPreview);
-  WriteText(preview, "");
-  AppendText(preview, BuildIslandEntry(in));
+  WriteText(preview, BuildIslandEntry(in));
+  MoveCaretToEnd(preview);
 }
 
 }  // namespace island

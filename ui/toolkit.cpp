@@ -1,5 +1,6 @@
 #include "ui/toolkit.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <cstring>
@@ -116,6 +117,12 @@ void AppendText(HWND edit, std::string_view text) {
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
+void MoveCaretToEnd(HWND edit) {
+  const int end = GetWindowTextLengthW(edit);
+  SendMessageW(edit, EM_SETSEL, end, end);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
 int ReadChecked(HWND radio) {
   return SendMessageW(radio, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
@@ -153,7 +160,36 @@ bool SetClipboardText(HWND owner, std::string_view text) {
   }
 }
 
+// The shell and COM are loaded on first use, from the system folder only:
+// most runs never open the address, and start-up stays as quick as a bare
+// window's.
+template <typename Function>
+Function SystemFunction(const wchar_t* dll, const char* name) {
+  // By full path, which needs no loader update on older Windows.
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  const std::wstring path = std::wstring(folder, length) + L"\\" + dll;
+  const HMODULE module = LoadLibraryW(path.c_str());
+  if (!module) return nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 void OpenAddress(std::string_view address) {
+  using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+  using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
+  static const auto shell_execute =
+      SystemFunction<ShellExecuteExFn>(L"shell32.dll", "ShellExecuteExW");
+  static const bool com_ready = [] {
+    // Some handlers of web addresses are COM objects; the thread stays in
+    // its apartment until the process ends.
+    const auto co_initialize = SystemFunction<CoInitializeExFn>(L"ole32.dll", "CoInitializeEx");
+    return co_initialize &&
+           SUCCEEDED(co_initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+  }();
+  (void)com_ready;
+  if (!shell_execute) return;
+
   const std::wstring wide = Widen(address);
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
@@ -161,7 +197,7 @@ void OpenAddress(std::string_view address) {
   info.lpVerb = L"open";
   info.lpFile = wide.c_str();
   info.nShow = SW_SHOWNORMAL;
-  ShellExecuteExW(&info);
+  shell_execute(&info);
 }
 
 }  // namespace island

@@ -29,6 +29,9 @@ void AppendText(HWND edit, std::string_view text);
 // 1 when the radio button is checked, else 0.
 int ReadChecked(HWND radio);
 
+// Puts an edit box's caret after its last character and scrolls it into view.
+void MoveCaretToEnd(HWND edit);
+
 // A program-modal box with one OK button and no icon; returns when dismissed.
 void ShowMessage(std::string_view text);
 

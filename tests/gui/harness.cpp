@@ -198,11 +198,13 @@ void PutOnClipboard(const std::wstring& text) {
   CloseClipboard();
 }
 
-std::wstring UnicodeClipboard() {
-  std::wstring text;
+// Reads one text format off the clipboard (without its closing zero).
+template <typename Char>
+std::basic_string<Char> ReadClipboard(UINT format) {
+  std::basic_string<Char> text;
   if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+  if (HANDLE data = GetClipboardData(format)) {
+    if (const auto* chars = static_cast<const Char*>(GlobalLock(data))) {
       text = chars;
       GlobalUnlock(data);
     }
@@ -211,17 +213,12 @@ std::wstring UnicodeClipboard() {
   return text;
 }
 
+std::wstring UnicodeClipboard() {
+  return ReadClipboard<wchar_t>(CF_UNICODETEXT);
+}
+
 std::string AnsiClipboard() {
-  std::string bytes;
-  if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) return bytes;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
-      bytes = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return bytes;
+  return ReadClipboard<char>(CF_TEXT);
 }
 
 COLORREF ScreenPixel(int x, int y) {
