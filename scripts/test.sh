@@ -14,6 +14,16 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native
 
+echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset native-sanitize >/dev/null
+cmake --build --preset native-sanitize -j "$jobs"
+ctest --preset native-sanitize
+
+echo "== fuzz targets (${ISLAND_FUZZ_SECONDS:-15} s each)"
+cmake --preset fuzz -DISLAND_FUZZ_SECONDS="${ISLAND_FUZZ_SECONDS:-15}" >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+ctest --preset fuzz
+
 source scripts/wine-env.sh
 if wine_runs_32bit; then
   arch=i686
