@@ -18,10 +18,15 @@ target_link_libraries(fatal-harness PRIVATE -Wl,--whole-archive island_app -Wl,-
                       island_portable user32 gdi32)
 target_link_options(fatal-harness PRIVATE ${ISLAND_LINK_OPTIONS})
 
-add_executable(theme-harness WIN32 tests/gui/theme_harness.cpp resources/island-schematic.rc)
-target_link_libraries(theme-harness PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
-                      island_portable user32 gdi32)
-target_link_options(theme-harness PRIVATE ${ISLAND_LINK_OPTIONS})
+# The program built to count the GDI objects and DCs it holds, with a
+# hidden window through which a test switches the theme and reads the count.
+add_library(island_app_counted STATIC ${ISLAND_APP_SOURCES})
+target_compile_definitions(island_app_counted PUBLIC ISLAND_COUNT_HANDLES)
+target_link_libraries(island_app_counted PUBLIC island_portable user32 gdi32)
+add_executable(test-harness WIN32 tests/gui/test_harness.cpp resources/island-schematic.rc)
+target_link_libraries(test-harness PRIVATE -Wl,--whole-archive island_app_counted
+                      -Wl,--no-whole-archive island_portable user32 gdi32)
+target_link_options(test-harness PRIVATE ${ISLAND_LINK_OPTIONS})
 
 # Stands in for a web browser: Wine's browser launcher runs it with the
 # address, and it writes the address down for the test to read.
@@ -36,18 +41,19 @@ add_executable(gui_tests
   tests/gui/keyboard_test.cpp
   tests/gui/commands_test.cpp
   tests/gui/lifecycle_test.cpp
+  tests/gui/long_day_test.cpp
   tests/gui/preview_test.cpp
   tests/gui/theme_test.cpp
 )
 target_include_directories(gui_tests PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(gui_tests PRIVATE island_portable gtest_main user32 gdi32 advapi32)
+target_link_libraries(gui_tests PRIVATE island_portable gtest_main user32 gdi32 advapi32 psapi)
 target_link_options(gui_tests PRIVATE -static)
-add_dependencies(gui_tests island-schematic fatal-harness theme-harness)
-set_target_properties(gui_tests fatal-harness theme-harness PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(gui_tests island-schematic fatal-harness test-harness)
+set_target_properties(gui_tests fatal-harness test-harness PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 include(GoogleTest)
 gtest_discover_tests(gui_tests
   TEST_PREFIX "gui."
   DISCOVERY_MODE PRE_TEST
   DISCOVERY_TIMEOUT 120
-  PROPERTIES RUN_SERIAL TRUE TIMEOUT 120)
+  PROPERTIES RUN_SERIAL TRUE TIMEOUT 900)

@@ -13,7 +13,7 @@ add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections)
 
 # Everything but wWinMain, so that test harnesses can run the same program.
-add_library(island_app STATIC
+set(ISLAND_APP_SOURCES
   app/allocation.cpp
   app/app.cpp
   app/fatal.cpp
@@ -26,6 +26,7 @@ add_library(island_app STATIC
   ui/theme_paint.cpp
   ui/toolkit.cpp
 )
+add_library(island_app STATIC ${ISLAND_APP_SOURCES})
 target_link_libraries(island_app PUBLIC island_portable user32 gdi32)
 
 add_executable(island-schematic WIN32 app/main.cpp resources/island-schematic.rc)

@@ -8,12 +8,26 @@
 
 namespace island {
 
+// In a test build, every GDI object and DC the program makes through these
+// owners is counted while it lives, so a test can show that none leaks.
+#ifdef ISLAND_COUNT_HANDLES
+inline long g_live_gdi_handles = 0;
+inline long g_gdi_handles_made = 0;
+inline void CountHandle(const void* handle, long change) {
+  if (!handle) return;
+  g_live_gdi_handles += change;
+  if (change > 0) g_gdi_handles_made += change;
+}
+#else
+inline void CountHandle(const void*, long) {}
+#endif
+
 // Owns a GDI object (brush, pen, font, bitmap, region) and deletes it.
 template <typename Handle>
 class GdiObject {
  public:
   GdiObject() = default;
-  explicit GdiObject(Handle h) : handle_(h) {}
+  explicit GdiObject(Handle h) : handle_(h) { CountHandle(handle_, +1); }
   GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
     if (this != &other) Reset(std::exchange(other.handle_, nullptr));
@@ -24,8 +38,9 @@ class GdiObject {
   ~GdiObject() { Reset(); }
 
   void Reset(Handle h = nullptr) {
-    if (handle_) DeleteObject(handle_);
+    if (handle_ && DeleteObject(handle_)) CountHandle(handle_, -1);
     handle_ = h;
+    CountHandle(handle_, +1);
   }
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
@@ -59,11 +74,13 @@ class WindowDc {
  public:
   enum class Area { kClient, kWhole };
   explicit WindowDc(HWND hwnd, Area area = Area::kClient)
-      : hwnd_(hwnd), dc_(area == Area::kClient ? GetDC(hwnd) : GetWindowDC(hwnd)) {}
+      : hwnd_(hwnd), dc_(area == Area::kClient ? GetDC(hwnd) : GetWindowDC(hwnd)) {
+    CountHandle(dc_, +1);
+  }
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   ~WindowDc() {
-    if (dc_) ReleaseDC(hwnd_, dc_);
+    if (dc_ && ReleaseDC(hwnd_, dc_)) CountHandle(dc_, -1);
   }
   HDC get() const { return dc_; }
 
@@ -75,10 +92,15 @@ class WindowDc {
 // BeginPaint / EndPaint.
 class PaintDc {
  public:
-  explicit PaintDc(HWND hwnd) : hwnd_(hwnd) { BeginPaint(hwnd, &ps_); }
+  explicit PaintDc(HWND hwnd) : hwnd_(hwnd) {
+    BeginPaint(hwnd, &ps_);
+    CountHandle(ps_.hdc, +1);
+  }
   PaintDc(const PaintDc&) = delete;
   PaintDc& operator=(const PaintDc&) = delete;
-  ~PaintDc() { EndPaint(hwnd_, &ps_); }
+  ~PaintDc() {
+    if (EndPaint(hwnd_, &ps_)) CountHandle(ps_.hdc, -1);
+  }
   HDC get() const { return ps_.hdc; }
   const RECT& dirty() const { return ps_.rcPaint; }
 
@@ -101,11 +123,11 @@ class MemoryDc {
 
  private:
   struct DcDeleter {
-    explicit DcDeleter(HDC dc) : dc_(dc) {}
+    explicit DcDeleter(HDC dc) : dc_(dc) { CountHandle(dc_, +1); }
     DcDeleter(const DcDeleter&) = delete;
     DcDeleter& operator=(const DcDeleter&) = delete;
     ~DcDeleter() {
-      if (dc_) DeleteDC(dc_);
+      if (dc_ && DeleteDC(dc_)) CountHandle(dc_, -1);
     }
     HDC get() const { return dc_; }
     HDC dc_;

@@ -129,10 +129,10 @@ TEST(Theme, TheMessageBoxButtonIsThemedToo) {
 
 // A test build lets the test switch the scheme through a hidden window.
 TEST(Theme, SwitchesSchemesAndTurnsOffWithoutChangingBehaviour) {
-  AppUnderTest app(L"theme-harness.exe");
+  AppUnderTest app(L"test-harness.exe");
   ASSERT_TRUE(WaitUntil(
-      [&] { return FindWindowExW(HWND_MESSAGE, nullptr, L"IslandThemeSwitch", nullptr); }));
-  const HWND theme = FindWindowExW(HWND_MESSAGE, nullptr, L"IslandThemeSwitch", nullptr);
+      [&] { return FindWindowExW(HWND_MESSAGE, nullptr, L"IslandTestSwitch", nullptr); }));
+  const HWND theme = FindWindowExW(HWND_MESSAGE, nullptr, L"IslandTestSwitch", nullptr);
   ASSERT_TRUE(WaitUntil([&] { return app.window() != nullptr; }));
   MouseAway();
   const Probe generate = At(app.control(kGenerateButton));

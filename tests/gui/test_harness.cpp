@@ -1,8 +1,11 @@
 // The program with a hidden window through which a test can switch the
-// theme's scheme (the shipped program only ever asks for scheme 3).
+// theme's scheme (the shipped program only ever asks for scheme 3) and read
+// how many GDI objects and DCs the program holds (a count kept by this test
+// build; Wine does not report a process's GDI objects).
 #include <windows.h>
 
 #include "app/app.h"
+#include "ui/scoped_win.h"
 #include "ui/theme.h"
 
 namespace {
@@ -12,6 +15,8 @@ LRESULT CALLBACK SwitchProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     island::SetTheme(static_cast<int>(wp));
     return island::CurrentScheme();
   }
+  if (msg == WM_APP + 1) return island::g_live_gdi_handles;
+  if (msg == WM_APP + 2) return island::g_gdi_handles_made;
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
@@ -23,7 +28,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = SwitchProc;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"IslandThemeSwitch";
+    wc.lpszClassName = L"IslandTestSwitch";
     RegisterClassW(&wc);
     CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
                     nullptr);
