@@ -37,6 +37,7 @@ file(CHMOD ${CMAKE_BINARY_DIR}/bin/record-address.sh
 
 add_executable(gui_tests
   tests/gui/harness.cpp
+  tests/gui/hostile_test.cpp
   tests/gui/window_test.cpp
   tests/gui/keyboard_test.cpp
   tests/gui/commands_test.cpp
