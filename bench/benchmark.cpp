@@ -115,7 +115,7 @@ HWND Control(HWND window, int id) {
 }
 
 // Control ids of the main window (its creation order).
-constexpr int kPreview = 4, kDescription = 18, kGenerate = 30, kCopy = 31;
+constexpr int kDescription = 18, kGenerate = 30, kCopy = 31;
 
 // A click that returns when the command behind it has run: BM_CLICK is sent,
 // and the button raises its click inside that call.
@@ -186,7 +186,6 @@ int main(int argc, char** argv) {
       generate[s] = Median(g);
       copy[s] = Median(c);
     }
-    (void)kPreview;
   }
 
   std::printf("| %-44s | %12s | %10s | %6s | %-22s |\n", "figure (median of runs)", "program",

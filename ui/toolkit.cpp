@@ -110,13 +110,6 @@ void WriteText(HWND control, std::string_view text) {
   SetWindowTextW(control, Widen(text).c_str());
 }
 
-void AppendText(HWND edit, std::string_view text) {
-  const int end = GetWindowTextLengthW(edit);
-  SendMessageW(edit, EM_SETSEL, end, end);
-  SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
-  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-}
-
 void MoveCaretToEnd(HWND edit) {
   const int end = GetWindowTextLengthW(edit);
   SendMessageW(edit, EM_SETSEL, end, end);

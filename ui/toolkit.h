@@ -22,15 +22,11 @@ std::string ReadText(HWND control);
 // Replaces the control's whole text.
 void WriteText(HWND control, std::string_view text);
 
-// Puts `text` at the end of an edit box, leaves the caret after it and
-// scrolls it into view. The insertion cannot be undone.
-void AppendText(HWND edit, std::string_view text);
+// Puts an edit box's caret after its last character and scrolls it into view.
+void MoveCaretToEnd(HWND edit);
 
 // 1 when the radio button is checked, else 0.
 int ReadChecked(HWND radio);
-
-// Puts an edit box's caret after its last character and scrolls it into view.
-void MoveCaretToEnd(HWND edit);
 
 // A program-modal box with one OK button and no icon; returns when dismissed.
 void ShowMessage(std::string_view text);
