@@ -13,8 +13,10 @@ namespace {
 
 constexpr wchar_t kThemeSubclass[] = L"island.theme";
 constexpr wchar_t kHotProp[] = L"island.theme.hot";
+constexpr wchar_t kKindProp[] = L"island.theme.kind";
 
-enum class Kind { kNone, kPushButton, kRadio, kCheck, kGroupBox, kBordered };
+// kNone is 0, so a window without the kind property reads as kNone.
+enum class Kind { kNone, kPushButton, kRadio, kCheck, kGroupBox, kEdit, kBordered };
 
 int g_scheme = 0;
 
@@ -70,8 +72,9 @@ Kind KindOf(HWND hwnd) {
         return Kind::kNone;  // owner-drawn and user buttons draw themselves
     }
   }
-  if (name == L"edit" || name == L"combobox" || name == L"combolbox" ||
-      name == L"msctls_updown32" || name == L"listbox") {
+  if (name == L"edit") return Kind::kEdit;
+  if (name == L"combobox" || name == L"combolbox" || name == L"msctls_updown32" ||
+      name == L"listbox") {
     return Kind::kBordered;
   }
   return Kind::kNone;
@@ -166,7 +169,6 @@ bool MayRedrawButton(UINT msg) {
     case WM_ENABLE:
     case WM_SETTEXT:
     case WM_UPDATEUISTATE:
-    case BM_SETSTYLE:
       return true;
     default:
       return false;
@@ -185,11 +187,30 @@ void TrackHot(HWND hwnd, UINT msg, Kind kind) {
   }
 }
 
+// The kind is worked out once, when the window is restyled, and again only
+// if a button's style changes.
+void RememberKind(HWND hwnd, Kind kind) {
+  SetPropW(hwnd, kKindProp, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(kind)));
+}
+
+Kind RememberedKind(HWND hwnd) {
+  return static_cast<Kind>(reinterpret_cast<INT_PTR>(GetPropW(hwnd, kKindProp)));
+}
+
 LRESULT CALLBACK ThemedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCDESTROY) RemovePropW(hwnd, kHotProp);
+  if (msg == WM_NCDESTROY) {
+    RemovePropW(hwnd, kHotProp);
+    RemovePropW(hwnd, kKindProp);
+  }
+  if (msg == BM_SETSTYLE) {
+    const LRESULT result = CallPrevious(kThemeSubclass, hwnd, msg, wp, lp);
+    RememberKind(hwnd, KindOf(hwnd));
+    if (g_scheme != 0) InvalidateRect(hwnd, nullptr, TRUE);
+    return result;
+  }
   if (g_scheme == 0) return CallPrevious(kThemeSubclass, hwnd, msg, wp, lp);
 
-  const Kind kind = KindOf(hwnd);
+  const Kind kind = RememberedKind(hwnd);
   switch (kind) {
     case Kind::kPushButton:
     case Kind::kRadio:
@@ -212,8 +233,10 @@ LRESULT CALLBACK ThemedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return result;
       }
       break;
+    case Kind::kEdit:
     case Kind::kBordered:
-      if (msg == WM_NCPAINT || (msg == WM_PAINT && LowerClassName(hwnd) != L"edit")) {
+      // An edit box's border is non-client; the others draw theirs in WM_PAINT.
+      if (msg == WM_NCPAINT || (msg == WM_PAINT && kind == Kind::kBordered)) {
         const LRESULT result = CallPrevious(kThemeSubclass, hwnd, msg, wp, lp);
         if (HasBorder(hwnd)) PaintBorder(hwnd);
         return result;
@@ -226,7 +249,9 @@ LRESULT CALLBACK ThemedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void Restyle(HWND hwnd) {
-  if (KindOf(hwnd) == Kind::kNone) return;
+  const Kind kind = KindOf(hwnd);
+  if (kind == Kind::kNone) return;
+  RememberKind(hwnd, kind);
   InstallSubclass(hwnd, kThemeSubclass, ThemedProc);
 }
 
@@ -240,29 +265,30 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
-// Every window of this thread: top-level ones and all their descendants.
-std::vector<HWND> ThreadWindows() {
-  std::vector<HWND> top, all;
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> top;
   EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&top));
-  for (HWND hwnd : top) {
-    all.push_back(hwnd);
-    EnumChildWindows(hwnd, CollectWindow, reinterpret_cast<LPARAM>(&all));
-  }
-  return all;
+  return top;
 }
 
 }  // namespace
 
 void SetTheme(int scheme) {
   g_scheme = IsScheme(scheme) ? scheme : 0;
-  const std::vector<HWND> windows = ThreadWindows();
+  const std::vector<HWND> top = TopLevelWindows();
   if (g_scheme != 0) {
     g_hook.Install(OnCreation);
-    for (HWND hwnd : windows) Restyle(hwnd);
+    for (HWND hwnd : top) {
+      Restyle(hwnd);
+      std::vector<HWND> descendants;
+      EnumChildWindows(hwnd, CollectWindow, reinterpret_cast<LPARAM>(&descendants));
+      for (HWND child : descendants) Restyle(child);
+    }
   } else {
     g_hook.Remove();
   }
-  for (HWND hwnd : windows) {
+  // One redraw per top-level window reaches all of its descendants.
+  for (HWND hwnd : top) {
     RedrawWindow(hwnd, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   }
