@@ -52,7 +52,6 @@ class GdiObject {
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Bitmap = GdiObject<HBITMAP>;
-using Region = GdiObject<HRGN>;
 
 // Selects an object into a DC and puts the previous one back.
 class Selection {
@@ -102,7 +101,6 @@ class PaintDc {
     if (EndPaint(hwnd_, &ps_)) CountHandle(ps_.hdc, -1);
   }
   HDC get() const { return ps_.hdc; }
-  const RECT& dirty() const { return ps_.rcPaint; }
 
  private:
   HWND hwnd_;
