@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "tests/gui/default_entry.h"
 #include "tests/gui/harness.h"
 
 namespace island::test {
@@ -53,6 +54,76 @@ TEST(NoBrowser, TheBiomeButtonDoesNothingVisibleAndTheProgramGoesOn) {
   EXPECT_TRUE(app.Running());
   app.ClickControl(kGenerateButton);
   EXPECT_NE(TextOf(app.control(kPreview)).find(L"biome: FOREST"), std::wstring::npos);
+}
+
+// A million characters of text: letters, CJK, characters outside the basic
+// plane and spaces, with `mark` at both ends so a cut or a swap shows. No
+// long runs of digits: Wine's edit control lays those out in quadratic time.
+std::wstring MillionCharacters(const std::wstring& mark) {
+  constexpr size_t kLength = 1'000'000;
+  const std::wstring pattern = L"岛 a\U0001F3DD海b ";
+  std::wstring text = mark;
+  while (text.size() + pattern.size() + mark.size() <= kLength) text += pattern;
+  text.append(kLength - text.size() - mark.size(), L'z');
+  return text + mark;
+}
+
+void PasteInto(const AppUnderTest& app, Control box, const std::wstring& text) {
+  app.ClickControl(box);
+  PressKeys({VK_CONTROL, VK_HOME});
+  PressKeys({VK_CONTROL, VK_SHIFT, VK_END});
+  PutOnClipboard(text);
+  PressKeys({VK_CONTROL, 'V'});
+}
+
+std::wstring Replaced(std::wstring text, const std::wstring& from, const std::wstring& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
+
+TEST(LargeInput, AMillionCharactersInEveryBoxComeThroughWhole) {
+  AppUnderTest app;
+  struct Box {
+    Control id;
+    std::wstring text;
+    std::wstring before;  // in the default entry, where the value stands
+    std::wstring after;   // the same place with the value written as `{}`
+  };
+  const Box boxes[] = {
+      {kSchematicKey, MillionCharacters(L"<key>"), L"    default:", L"    {}:"},
+      {kIcon, MillionCharacters(L"<icon>"), L"icon: DIRT", L"icon: {}"},
+      {kDisplayName, MillionCharacters(L"<name>"), L"\"普通空岛\"", L"\"{}\""},
+      {kDescription, MillionCharacters(L"<description>"), L"\"&a挑战|&a起点|&6无中生有\"",
+       L"\"{}\""},
+      {kFileName, MillionCharacters(L"<file>"), L"filename: island.schematic", L"filename: {}"},
+      {kBiome, MillionCharacters(L"<biome>"), L"biome: FOREST", L"biome: {}"},
+      {kCost, MillionCharacters(L"<cost>"), L"cost: 1", L"cost: {}"},
+  };
+  for (const Box& box : boxes) {
+    SCOPED_TRACE(box.text.substr(0, 8));
+    PasteInto(app, box.id, box.text);
+    ASSERT_TRUE(TextOf(app.control(box.id)) == box.text);
+  }
+  // The slot box takes a million characters too, and reads the number they
+  // start with when it is left.
+  PasteInto(app, kOrder, L"12" + MillionCharacters(L"<order>").substr(2));
+  // And the preview's own million characters are replaced, not added to.
+  PasteInto(app, kPreview, MillionCharacters(L"<preview>"));
+
+  app.ClickControl(kGenerateButton);
+  EXPECT_EQ(TextOf(app.control(kOrder)), L"12");
+  std::wstring expected = Replaced(kDefaultEntry, L"order: 1", L"order: 12");
+  for (const Box& box : boxes) {
+    expected = Replaced(expected, box.before, Replaced(box.after, L"{}", box.text));
+  }
+  const std::wstring preview = TextOf(app.control(kPreview));
+  EXPECT_EQ(preview.size(), expected.size());
+  EXPECT_TRUE(preview == expected);  // not EXPECT_EQ: no 7-million-character failure message
+
+  app.ClickControl(kCopyButton);
+  std::wstring copied;
+  EXPECT_TRUE(
+      WaitUntil([&] { return (copied = UnicodeClipboard()).size() == expected.size(); }, 20'000));
+  EXPECT_TRUE(copied == expected);
 }
 
 }  // namespace
