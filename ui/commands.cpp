@@ -30,12 +30,8 @@ void GeneratePreview(const MainWindow& window) {
   in.cost = text(Control::kCost);
 
   // The entry replaces the box's whole text in one step, so a new run never
-  // adds to an earlier result (or to anything typed into the box by hand);
-  // replacing the text also empties the box's undo buffer. The caret goes
-  // after the last line, which is scrolled into view.
-  const HWND preview = window.control(Control::kPreview);
-  WriteText(preview, BuildIslandEntry(in));
-  MoveCaretToEnd(preview);
+  // adds to an earlier result (or to anything typed into the box by hand).
+  ReplaceAllText(window.control(Control::kPreview), BuildIslandEntry(in));
 }
 
 }  // namespace island

@@ -110,10 +110,9 @@ void WriteText(HWND control, std::string_view text) {
   SetWindowTextW(control, Widen(text).c_str());
 }
 
-void MoveCaretToEnd(HWND edit) {
-  const int end = GetWindowTextLengthW(edit);
-  SendMessageW(edit, EM_SETSEL, end, end);
-  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+void ReplaceAllText(HWND edit, std::string_view text) {
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 int ReadChecked(HWND radio) {

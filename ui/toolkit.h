@@ -22,8 +22,11 @@ std::string ReadText(HWND control);
 // Replaces the control's whole text.
 void WriteText(HWND control, std::string_view text);
 
-// Puts an edit box's caret after its last character and scrolls it into view.
-void MoveCaretToEnd(HWND edit);
+// Replaces an edit box's whole text in one edit that cannot be undone (its
+// undo buffer is emptied), leaving the caret after the new text, scrolled
+// into view. Costs one update of the box's scroll bars where setting the
+// text and then moving the caret costs two.
+void ReplaceAllText(HWND edit, std::string_view text);
 
 // 1 when the radio button is checked, else 0.
 int ReadChecked(HWND radio);
