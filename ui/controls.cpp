@@ -197,7 +197,7 @@ bool FirstOfItsGroup(const ControlSpec& spec) {
 
 HWND CreateControl(const ControlSpec& spec, HWND parent, HFONT font) {
   const KindStyle kind = StyleOf(spec.kind);
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
   if (spec.kind == ControlKind::kRadio && FirstOfItsGroup(spec)) style |= WS_GROUP;
 
   const HWND hwnd = CreateWindowExW(kind.ex_style, kind.window_class, Widen(spec.text).c_str(),

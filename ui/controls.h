@@ -7,7 +7,7 @@
 
 namespace island {
 
-// Creates the control hidden, as a child of `parent`, with the given font,
+// Creates the control, visible, as a child of `parent`, with the given font,
 // its text and initial state, and the behaviour of its kind.
 HWND CreateControl(const ControlSpec& spec, HWND parent, HFONT font);
 

@@ -91,20 +91,25 @@ bool MainWindow::CreateControls() {
   font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
-  // Every control is made in table order, then moved into its container: a
-  // group box can come after the controls it holds.
+  // Each control is made straight in its container, containers first; among
+  // the controls of one container the table's order holds, so each label
+  // comes just before the box it names (assistive tools read it from there).
+  // The window is still hidden: the controls are made visible at once.
   const auto& specs = MainWindowControls();
-  for (const ControlSpec& spec : specs) {
-    controls_[static_cast<int>(spec.id)] = CreateControl(spec, hwnd_, font_);
-    if (!control(spec.id)) return false;
+  auto depth = [&](Control id) {
+    int levels = 0;
+    for (; id != kWindow; id = SpecOf(id).container) ++levels;
+    return levels;
+  };
+  for (int level = 1, made = 0; made < kControlCount; ++level) {
+    for (const ControlSpec& spec : specs) {
+      if (depth(spec.id) != level) continue;
+      const HWND container = spec.container == kWindow ? hwnd_ : control(spec.container);
+      controls_[static_cast<int>(spec.id)] = CreateControl(spec, container, font_);
+      if (!control(spec.id)) return false;
+      ++made;
+    }
   }
-  for (const ControlSpec& spec : specs) {
-    if (spec.container == kWindow) continue;
-    SetParent(control(spec.id), control(spec.container));
-    SetWindowPos(control(spec.id), nullptr, spec.left, spec.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  for (const ControlSpec& spec : specs) ShowWindow(control(spec.id), SW_SHOWNA);
   focus_when_inactive_ = control(Control::kPreview);
   return true;
 }
