@@ -20,6 +20,7 @@ set(ISLAND_APP_SOURCES
   app/fatal.cpp
   ui/commands.cpp
   ui/controls.cpp
+  ui/dpi.cpp
   ui/keyboard.cpp
   ui/main_window.cpp
   ui/subclass.cpp

@@ -33,13 +33,15 @@ wine_env_start() {
   export WINELOADER_BIN WINESERVER_BIN WINE_ARCH WINESERVER="$WINESERVER_BIN"
   export WINEPREFIX="$ISLAND_ROOT/build/wine-$WINE_ARCH"
 
+  # Room for the window at 150 % (1233 x 545) as well as at 100 %.
+  ISLAND_SCREEN=1600x900
   ISLAND_STARTED_XVFB=""
   if [ -z "${DISPLAY:-}" ] || [ -n "${ISLAND_OWN_DISPLAY:-}" ]; then
     local n
     for n in $(seq 90 120); do
       if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then break; fi
     done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${ISLAND_SCREEN}x24" -nolisten tcp >/dev/null 2>&1 &
     ISLAND_STARTED_XVFB=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 100); do
@@ -48,16 +50,16 @@ wine_env_start() {
     done
   fi
 
-  if [ ! -f "$WINEPREFIX/.island-ready" ]; then
+  if [ ! -f "$WINEPREFIX/.island-ready-$ISLAND_SCREEN" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     "$WINELOADER_BIN" wineboot --init >/dev/null 2>&1 || true
     # Every window opens inside one virtual desktop of a fixed size, which
     # gives windows their frames without a window manager.
     "$WINELOADER_BIN" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    "$WINELOADER_BIN" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$WINELOADER_BIN" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$ISLAND_SCREEN" /f >/dev/null 2>&1
     "$WINESERVER_BIN" -w
-    touch "$WINEPREFIX/.island-ready"
+    touch "$WINEPREFIX/.island-ready-$ISLAND_SCREEN"
   fi
   # A persistent server keeps every Wine start quick. Wine's own background
   # processes (services, the desktop) are started here, with their output to
@@ -65,7 +67,7 @@ wine_env_start() {
   # and whoever reads that pipe (ctest) would wait for them forever.
   "$WINESERVER_BIN" -p600
   "$WINELOADER_BIN" cmd /c exit >/dev/null 2>&1 </dev/null || true
-  "$WINELOADER_BIN" explorer /desktop=Default,1024x768 >/dev/null 2>&1 </dev/null &
+  "$WINELOADER_BIN" explorer /desktop=Default,"$ISLAND_SCREEN" >/dev/null 2>&1 </dev/null &
   ISLAND_DESKTOP_PID=$!
   sleep 1
 }

@@ -195,15 +195,15 @@ bool FirstOfItsGroup(const ControlSpec& spec) {
 
 }  // namespace
 
-HWND CreateControl(const ControlSpec& spec, HWND parent, HFONT font) {
+HWND CreateControl(const ControlSpec& spec, HWND parent, const RECT& place, HFONT font) {
   const KindStyle kind = StyleOf(spec.kind);
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
   if (spec.kind == ControlKind::kRadio && FirstOfItsGroup(spec)) style |= WS_GROUP;
 
-  const HWND hwnd = CreateWindowExW(kind.ex_style, kind.window_class, Widen(spec.text).c_str(),
-                                    style, spec.left, spec.top, spec.width, spec.height, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                    GetModuleHandleW(nullptr), nullptr);
+  const HWND hwnd = CreateWindowExW(
+      kind.ex_style, kind.window_class, Widen(spec.text).c_str(), style, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return nullptr;
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 

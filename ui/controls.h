@@ -9,7 +9,7 @@ namespace island {
 
 // Creates the control, visible, as a child of `parent`, with the given font,
 // its text and initial state, and the behaviour of its kind.
-HWND CreateControl(const ControlSpec& spec, HWND parent, HFONT font);
+HWND CreateControl(const ControlSpec& spec, HWND parent, const RECT& place, HFONT font);
 
 // Paints a label: the button-face colour over its whole rectangle, then its
 // text in black on one line, left-aligned and vertically centred.

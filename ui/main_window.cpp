@@ -52,6 +52,24 @@ std::wstring WindowTextOf(HWND hwnd) {
   return text;
 }
 
+// A control's place at `dpi`. Its edges are scaled rather than its size, so
+// controls that meet at 96 DPI still meet.
+RECT PlaceAt(const ControlSpec& spec, int dpi) {
+  return {Scale(spec.left, dpi), Scale(spec.top, dpi), Scale(spec.left + spec.width, dpi),
+          Scale(spec.top + spec.height, dpi)};
+}
+
+// The window's outer rectangle at `dpi`, centred on the whole primary screen
+// (not the work area), truncating.
+RECT CentredWindowAt(int dpi) {
+  const WindowSpec& spec = MainWindowSpec();
+  const int width = Scale(spec.width, dpi);
+  const int height = Scale(spec.height, dpi);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return {left, top, left + width, top + height};
+}
+
 }  // namespace
 
 MainWindow* MainWindow::Build(HINSTANCE instance) {
@@ -59,14 +77,22 @@ MainWindow* MainWindow::Build(HINSTANCE instance) {
   if (!RegisterWindowClass(instance, Proc)) return nullptr;
 
   HoldEvents();
-  const WindowSpec& spec = MainWindowSpec();
-  // Centred on the whole primary screen (not the work area), truncating.
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - spec.width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - spec.height) / 2;
-  const HWND hwnd =
-      CreateWindowExW(0, kWindowClass, Widen(spec.title).c_str(),
-                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, left, top,
-                      spec.width, spec.height, nullptr, nullptr, instance, &window);
+  // Made for the primary screen's scale; if Windows puts it on a monitor of
+  // another scale, it is sized again for that one before anything is in it.
+  int dpi = SystemDpi();
+  RECT place = CentredWindowAt(dpi);
+  const HWND hwnd = CreateWindowExW(0, kWindowClass, Widen(MainWindowSpec().title).c_str(),
+                                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                                    place.left, place.top, place.right - place.left,
+                                    place.bottom - place.top, nullptr, nullptr, instance, &window);
+  if (hwnd && DpiOf(hwnd) != dpi) {
+    dpi = DpiOf(hwnd);
+    place = CentredWindowAt(dpi);
+    SetWindowPos(hwnd, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  window.dpi_ = dpi;
+  window.font_ = GuiFont(dpi);
   SendMessageW(hwnd, WM_SETICON, ICON_BIG,
                reinterpret_cast<LPARAM>(LoadProgramIcon(instance, SM_CXICON)));
   SendMessageW(hwnd, WM_SETICON, ICON_SMALL,
@@ -88,8 +114,8 @@ MainWindow* MainWindow::Build(HINSTANCE instance) {
 }
 
 bool MainWindow::CreateControls() {
-  font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SetLayoutDpi(hwnd_, dpi_);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
   // Each control is made straight in its container, containers first; among
   // the controls of one container the table's order holds, so each label
@@ -105,13 +131,37 @@ bool MainWindow::CreateControls() {
     for (const ControlSpec& spec : specs) {
       if (depth(spec.id) != level) continue;
       const HWND container = spec.container == kWindow ? hwnd_ : control(spec.container);
-      controls_[static_cast<int>(spec.id)] = CreateControl(spec, container, font_);
+      controls_[static_cast<int>(spec.id)] =
+          CreateControl(spec, container, PlaceAt(spec, dpi_), font_.get());
       if (!control(spec.id)) return false;
       ++made;
     }
   }
   focus_when_inactive_ = control(Control::kPreview);
   return true;
+}
+
+// Moved to a monitor of another scale: every control is placed and given its
+// font again from the 96-DPI layout. Texts, states, the focus and the caret
+// stay where they are: the controls are the same windows.
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0) return;
+  dpi_ = dpi;
+  SetLayoutDpi(hwnd_, dpi);
+  GuiFont font(dpi);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  for (const ControlSpec& spec : MainWindowControls()) {
+    const HWND hwnd = control(spec.id);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    const RECT place = PlaceAt(spec, dpi);
+    // SWP_FRAMECHANGED: the single-line boxes centre their line for the new font.
+    SetWindowPos(hwnd, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
+  font_ = std::move(font);  // the old font goes once no control uses it
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 Control MainWindow::IdOf(HWND hwnd) const {
@@ -151,7 +201,11 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_HELP:
       return TRUE;  // F1 does nothing
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_DESTROY:
+      SetLayoutDpi(hwnd_, 0);
       PostQuitMessage(0);
       return 0;
     default:
@@ -181,7 +235,7 @@ void MainWindow::OnClick(Control id) {
 
 LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_STATIC) return FALSE;
-  PaintLabel(item.hDC, item.rcItem, font_, WindowTextOf(item.hwndItem).c_str());
+  PaintLabel(item.hDC, item.rcItem, font_.get(), WindowTextOf(item.hwndItem).c_str());
   return TRUE;
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "ui/control_ids.h"
+#include "ui/dpi.h"
 
 namespace island {
 
@@ -25,12 +26,14 @@ class MainWindow {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   bool CreateControls();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void OnActivate(WPARAM wp);
   void OnClick(Control id);
   LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
 
   HWND hwnd_ = nullptr;
-  HFONT font_ = nullptr;  // the stock GUI font: borrowed, never deleted
+  int dpi_ = kBaseDpi;
+  GuiFont font_;
   std::array<HWND, kControlCount + 1> controls_{};
   HWND focus_when_inactive_ = nullptr;
 };

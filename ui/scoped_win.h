@@ -52,6 +52,7 @@ class GdiObject {
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Bitmap = GdiObject<HBITMAP>;
+using Font = GdiObject<HFONT>;
 
 // Selects an object into a DC and puts the previous one back.
 class Selection {

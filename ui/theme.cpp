@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/dpi.h"
 #include "ui/scoped_win.h"
 #include "ui/subclass.h"
 #include "ui/theme_paint.h"
@@ -98,6 +99,7 @@ ButtonLook LookOf(HWND hwnd, std::wstring& text_storage) {
   look.multiline = (GetWindowLongW(hwnd, GWL_STYLE) & BS_MULTILINE) != 0;
   look.text = text_storage;
   look.font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+  look.dpi = DpiOf(hwnd);
   return look;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/dpi.h"
 #include "ui/scoped_win.h"
 
 namespace island {
@@ -25,13 +26,14 @@ void FillVertical(HDC dc, const RECT& rect, Rgb top, Rgb bottom) {
   GdiGradientFill(dc, v, 2, &mesh, 1, GRADIENT_FILL_RECT_V);
 }
 
-// An outline in one colour, with the corner pixels left out: rounded to the eye.
-void RoundedFrame(HDC dc, const RECT& r, COLORREF colour) {
+// An outline `w` pixels wide in one colour, with the corner squares left
+// out: rounded to the eye.
+void RoundedFrame(HDC dc, const RECT& r, COLORREF colour, int w) {
   const RECT edges[] = {
-      {r.left + 1, r.top, r.right - 1, r.top + 1},
-      {r.left + 1, r.bottom - 1, r.right - 1, r.bottom},
-      {r.left, r.top + 1, r.left + 1, r.bottom - 1},
-      {r.right - 1, r.top + 1, r.right, r.bottom - 1},
+      {r.left + w, r.top, r.right - w, r.top + w},
+      {r.left + w, r.bottom - w, r.right - w, r.bottom},
+      {r.left, r.top + w, r.left + w, r.bottom - w},
+      {r.right - w, r.top + w, r.right, r.bottom - w},
   };
   for (const RECT& e : edges) FillSolid(dc, e, colour);
 }
@@ -66,26 +68,26 @@ COLORREF ToColorRef(Rgb c) {
 }
 
 void PaintPushButton(const ButtonLook& look, const Palette& palette, HDC dc, const RECT& rect) {
+  const int line = Scale(1, look.dpi);
   FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
   RECT face = rect;
-  InflateRect(&face, -1, -1);
+  InflateRect(&face, -line, -line);
   if (look.pressed) {
     FillVertical(dc, face, palette.button_face_bottom, palette.button_face_top);
   } else {
     FillVertical(dc, face, palette.button_face_top, palette.button_face_bottom);
   }
-  RoundedFrame(dc, rect, ToColorRef(look.enabled ? palette.button_border : palette.disabled));
+  RoundedFrame(dc, rect, ToColorRef(look.enabled ? palette.button_border : palette.disabled), line);
   if (look.hot && look.enabled && !look.pressed) {
-    RECT ring = face;
-    RoundedFrame(dc, ring, ToColorRef(palette.button_hot));
+    RoundedFrame(dc, face, ToColorRef(palette.button_hot), line);
   }
   RECT text = rect;
-  InflateRect(&text, -3, -2);
-  if (look.pressed) OffsetRect(&text, 1, 1);
+  InflateRect(&text, -Scale(3, look.dpi), -Scale(2, look.dpi));
+  if (look.pressed) OffsetRect(&text, line, line);
   DrawCaption(look, palette, dc, text, DT_CENTER);
   if (look.focused) {
     RECT focus = rect;
-    InflateRect(&focus, -3, -3);
+    InflateRect(&focus, -Scale(3, look.dpi), -Scale(3, look.dpi));
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
     DrawFocusRect(dc, &focus);
@@ -94,14 +96,15 @@ void PaintPushButton(const ButtonLook& look, const Palette& palette, HDC dc, con
 
 void PaintIndicatorButton(Indicator kind, const ButtonLook& look, const Palette& palette, HDC dc,
                           const RECT& rect) {
+  auto px = [&](int value) { return Scale(value, look.dpi); };
   FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
-  const int size = std::min<int>(kIndicatorSize, rect.bottom - rect.top);
+  const int size = std::min<int>(px(kIndicatorSize), rect.bottom - rect.top);
   const int top = rect.top + (rect.bottom - rect.top - size) / 2;
   const RECT box = {rect.left, top, rect.left + size, top + size};
   const COLORREF outline = ToColorRef(look.enabled ? palette.indicator_outline : palette.disabled);
 
   Brush fill(CreateSolidBrush(ToColorRef(palette.indicator_fill)));
-  Pen outline_pen(CreatePen(PS_SOLID, 1, outline));
+  Pen outline_pen(CreatePen(PS_SOLID, px(1), outline));
   {
     Selection brush(dc, fill.get());
     Selection pen(dc, outline_pen.get());
@@ -112,27 +115,27 @@ void PaintIndicatorButton(Indicator kind, const ButtonLook& look, const Palette&
     }
   }
   if (look.hot && look.enabled) {
-    Pen hot_pen(CreatePen(PS_SOLID, 2, ToColorRef(palette.indicator_hot)));
+    Pen hot_pen(CreatePen(PS_SOLID, px(2), ToColorRef(palette.indicator_hot)));
     Selection brush(dc, GetStockObject(NULL_BRUSH));
     Selection pen(dc, hot_pen.get());
     if (kind == Indicator::kRadio) {
-      Ellipse(dc, box.left + 2, box.top + 2, box.right - 1, box.bottom - 1);
+      Ellipse(dc, box.left + px(2), box.top + px(2), box.right - px(1), box.bottom - px(1));
     } else {
-      Rectangle(dc, box.left + 2, box.top + 2, box.right - 1, box.bottom - 1);
+      Rectangle(dc, box.left + px(2), box.top + px(2), box.right - px(1), box.bottom - px(1));
     }
   }
   if (look.checked) {
     Brush mark(CreateSolidBrush(ToColorRef(palette.indicator_mark)));
-    Pen mark_pen(CreatePen(PS_SOLID, 1, ToColorRef(palette.indicator_mark)));
+    Pen mark_pen(CreatePen(PS_SOLID, px(1), ToColorRef(palette.indicator_mark)));
     Selection brush(dc, mark.get());
     Selection pen(dc, mark_pen.get());
     if (kind == Indicator::kRadio) {
-      Ellipse(dc, box.left + 4, box.top + 4, box.right - 4, box.bottom - 4);
+      Ellipse(dc, box.left + px(4), box.top + px(4), box.right - px(4), box.bottom - px(4));
     } else {
-      Rectangle(dc, box.left + 3, box.top + 3, box.right - 3, box.bottom - 3);
+      Rectangle(dc, box.left + px(3), box.top + px(3), box.right - px(3), box.bottom - px(3));
     }
   }
-  RECT text = {box.right + 4, rect.top, rect.right, rect.bottom};
+  RECT text = {box.right + px(4), rect.top, rect.right, rect.bottom};
   DrawCaption(look, palette, dc, text, DT_LEFT);
   if (look.focused && !look.text.empty()) {
     RECT measured = text;
@@ -141,9 +144,9 @@ void PaintIndicatorButton(Indicator kind, const ButtonLook& look, const Palette&
     DrawTextW(dc, look.text.data(), static_cast<int>(look.text.size()), &measured,
               DT_LEFT | DT_NOPREFIX | DT_SINGLELINE | DT_CALCRECT);
     const int height = measured.bottom - measured.top;
-    RECT focus = {text.left - 1, text.top + (text.bottom - text.top - height) / 2 - 1,
-                  std::min(measured.right, text.right) + 1, 0};
-    focus.bottom = focus.top + height + 2;
+    RECT focus = {text.left - px(1), text.top + (text.bottom - text.top - height) / 2 - px(1),
+                  std::min(measured.right, text.right) + px(1), 0};
+    focus.bottom = focus.top + height + px(2);
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
     DrawFocusRect(dc, &focus);
@@ -159,13 +162,15 @@ void PaintGroupBox(const ButtonLook& look, const Palette& palette, HDC dc, const
   // The frame runs through the middle of the caption line.
   RECT frame = rect;
   frame.top += metrics.tmHeight / 2;
-  RoundedFrame(dc, frame, ToColorRef(palette.group_frame));
+  RoundedFrame(dc, frame, ToColorRef(palette.group_frame), Scale(1, look.dpi));
   if (look.text.empty()) return;
-  RECT text = {rect.left + 8, rect.top, rect.right - 8, rect.top + metrics.tmHeight};
+  const int inset = Scale(8, look.dpi), margin = Scale(2, look.dpi);
+  RECT text = {rect.left + inset, rect.top, rect.right - inset, rect.top + metrics.tmHeight};
   RECT measured = text;
   DrawTextW(dc, look.text.data(), static_cast<int>(look.text.size()), &measured,
             DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-  RECT gap = {measured.left - 2, text.top, std::min(measured.right + 2, text.right), text.bottom};
+  RECT gap = {measured.left - margin, text.top, std::min(measured.right + margin, text.right),
+              text.bottom};
   FillSolid(dc, gap, GetSysColor(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, look.enabled ? RGB(0, 0, 0) : ToColorRef(palette.disabled));

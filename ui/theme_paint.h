@@ -19,6 +19,7 @@ struct ButtonLook {
   bool multiline = false;
   std::wstring_view text;
   HFONT font = nullptr;
+  int dpi = 96;  // lines, rings and gaps are given at 96 DPI and scaled to this
 };
 
 void PaintPushButton(const ButtonLook& look, const Palette& palette, HDC dc, const RECT& rect);
@@ -30,7 +31,8 @@ void PaintIndicatorButton(Indicator kind, const ButtonLook& look, const Palette&
 void PaintGroupBox(const ButtonLook& look, const Palette& palette, HDC dc, const RECT& rect);
 
 // The one-pixel frame drawn over the outer edge of an edit box, combo box or
-// list: `outer` in the window's own coordinates.
+// list: `outer` in the window's own coordinates. It covers the system's
+// sunken edge exactly, which keeps its size at every scale, so it does too.
 void PaintControlBorder(const Palette& palette, HDC dc, const RECT& outer);
 
 COLORREF ToColorRef(Rgb c);
