@@ -41,6 +41,7 @@ add_executable(gui_tests
   tests/gui/window_test.cpp
   tests/gui/keyboard_test.cpp
   tests/gui/commands_test.cpp
+  tests/gui/display_scale_test.cpp
   tests/gui/lifecycle_test.cpp
   tests/gui/long_day_test.cpp
   tests/gui/preview_test.cpp
