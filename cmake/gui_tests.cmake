@@ -40,6 +40,7 @@ add_executable(gui_tests
   tests/gui/hostile_test.cpp
   tests/gui/window_test.cpp
   tests/gui/keyboard_test.cpp
+  tests/gui/accessibility_test.cpp
   tests/gui/commands_test.cpp
   tests/gui/display_scale_test.cpp
   tests/gui/lifecycle_test.cpp
@@ -48,7 +49,8 @@ add_executable(gui_tests
   tests/gui/theme_test.cpp
 )
 target_include_directories(gui_tests PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(gui_tests PRIVATE island_portable gtest_main user32 gdi32 advapi32 psapi)
+target_link_libraries(gui_tests PRIVATE island_portable gtest_main user32 gdi32 advapi32 psapi
+                      oleacc ole32 oleaut32)
 target_link_options(gui_tests PRIVATE -static)
 add_dependencies(gui_tests island-schematic fatal-harness test-harness)
 set_target_properties(gui_tests fatal-harness test-harness PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)

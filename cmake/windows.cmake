@@ -19,11 +19,13 @@ set(ISLAND_APP_SOURCES
   app/app.cpp
   app/fatal.cpp
   ui/commands.cpp
+  ui/accessible_name.cpp
   ui/controls.cpp
   ui/dpi.cpp
   ui/keyboard.cpp
   ui/main_window.cpp
   ui/subclass.cpp
+  ui/system_library.cpp
   ui/theme.cpp
   ui/theme_paint.cpp
   ui/toolkit.cpp
@@ -32,6 +34,8 @@ add_library(island_app STATIC ${ISLAND_APP_SOURCES})
 target_link_libraries(island_app PUBLIC island_portable user32 gdi32)
 
 add_executable(island-schematic WIN32 app/main.cpp resources/island-schematic.rc)
+set_source_files_properties(resources/island-schematic.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/resources/island.ico;${CMAKE_SOURCE_DIR}/resources/island-schematic.manifest")
 # allocation.cpp replaces operator new; it must be linked even though nothing
 # names it directly.
 target_link_libraries(island-schematic PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive

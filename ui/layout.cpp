@@ -60,6 +60,12 @@ static_assert(kTitle.ends_with(kAuthorAccount));
 
 constexpr WindowSpec kWindowSpec = {kTitle, 822, 363};
 
+constexpr NameSource kNameSources[] = {
+    {kPreview, kPreviewGroup},   // "显示"
+    {kShownGroup, kShownLabel},  // the 是/否 pair of 空岛类型是否显示
+    {kChestGroup, kChestLabel},  // the 是/否 pair of the default chest
+};
+
 }  // namespace
 
 const WindowSpec& MainWindowSpec() {
@@ -84,6 +90,10 @@ std::vector<Control> FocusOrder() {
     if (TakesFocus(spec.kind)) order.push_back(spec.id);
   }
   return order;
+}
+
+std::span<const NameSource> NamedAfterOthers() {
+  return kNameSources;
 }
 
 std::vector<Control> RadioGroupOf(Control radio) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -47,5 +48,14 @@ std::vector<Control> FocusOrder();
 
 // The radio buttons that share `radio`'s container, in creation order.
 std::vector<Control> RadioGroupOf(Control radio);
+
+// For screen readers: the controls named after another control's text. Edit
+// boxes need no entry, the system names them after the label just before
+// them; buttons and radio buttons carry their own captions.
+struct NameSource {
+  Control control;
+  Control named_after;
+};
+std::span<const NameSource> NamedAfterOthers();
 
 }  // namespace island

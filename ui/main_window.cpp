@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/fatal.h"
+#include "ui/accessible_name.h"
 #include "ui/commands.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
@@ -136,6 +137,9 @@ bool MainWindow::CreateControls() {
       if (!control(spec.id)) return false;
       ++made;
     }
+  }
+  for (const NameSource& name : NamedAfterOthers()) {
+    NameAfter(control(name.control), control(name.named_after));
   }
   focus_when_inactive_ = control(Control::kPreview);
   return true;

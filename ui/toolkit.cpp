@@ -1,11 +1,11 @@
 #include "ui/toolkit.h"
 
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <cstring>
 #include <utility>
 
+#include "ui/system_library.h"
 #include "ui/win_text.h"
 
 namespace island {
@@ -152,34 +152,12 @@ bool SetClipboardText(HWND owner, std::string_view text) {
   }
 }
 
-// The shell and COM are loaded on first use, from the system folder only:
-// most runs never open the address, and start-up stays as quick as a bare
-// window's.
-template <typename Function>
-Function SystemFunction(const wchar_t* dll, const char* name) {
-  // By full path, which needs no loader update on older Windows.
-  wchar_t folder[MAX_PATH] = {};
-  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  const std::wstring path = std::wstring(folder, length) + L"\\" + dll;
-  const HMODULE module = LoadLibraryW(path.c_str());
-  if (!module) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 void OpenAddress(std::string_view address) {
   using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-  using CoInitializeExFn = HRESULT(WINAPI*)(void*, DWORD);
   static const auto shell_execute =
       SystemFunction<ShellExecuteExFn>(L"shell32.dll", "ShellExecuteExW");
-  static const bool com_ready = [] {
-    // Some handlers of web addresses are COM objects; the thread stays in
-    // its apartment until the process ends.
-    const auto co_initialize = SystemFunction<CoInitializeExFn>(L"ole32.dll", "CoInitializeEx");
-    return co_initialize &&
-           SUCCEEDED(co_initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-  }();
-  (void)com_ready;
+  // Some handlers of web addresses are COM objects.
+  EnterComApartment();
   if (!shell_execute) return;
 
   const std::wstring wide = Widen(address);
