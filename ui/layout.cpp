@@ -60,10 +60,20 @@ static_assert(kTitle.ends_with(kAuthorAccount));
 
 constexpr WindowSpec kWindowSpec = {kTitle, 822, 363};
 
+// Each input after the label before it, each radio pair's group after the
+// label beside it, the preview after the group box around it.
 constexpr NameSource kNameSources[] = {
-    {kPreview, kPreviewGroup},   // "显示"
-    {kShownGroup, kShownLabel},  // the 是/否 pair of 空岛类型是否显示
-    {kChestGroup, kChestLabel},  // the 是/否 pair of the default chest
+    {kSchematicKey, kKeyLabel},
+    {kShownGroup, kShownLabel},
+    {kIcon, kIconLabel},
+    {kOrder, kOrderLabel},
+    {kDisplayName, kNameLabel},
+    {kDescription, kDescriptionLabel},
+    {kFileName, kFileNameLabel},
+    {kChestGroup, kChestLabel},
+    {kCost, kCostLabel},
+    {kBiome, kBiomeLabel},
+    {kPreview, kPreviewGroup},
 };
 
 }  // namespace

@@ -49,9 +49,11 @@ std::vector<Control> FocusOrder();
 // The radio buttons that share `radio`'s container, in creation order.
 std::vector<Control> RadioGroupOf(Control radio);
 
-// For screen readers: the controls named after another control's text. Edit
-// boxes need no entry, the system names them after the label just before
-// them; buttons and radio buttons carry their own captions.
+// For screen readers: the controls named after another control's text.
+// Buttons and radio buttons carry their own captions. (Windows would name an
+// edit box after the label just before it by itself, and the controls are
+// made in that order, but its rules for which windows count as labels vary
+// between versions: the names are given outright.)
 struct NameSource {
   Control control;
   Control named_after;
