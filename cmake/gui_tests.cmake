@@ -15,18 +15,21 @@ endforeach()
 # process can have, to show the fatal error path.
 add_executable(fatal-harness WIN32 tests/gui/fatal_harness.cpp resources/island-schematic.rc)
 target_link_libraries(fatal-harness PRIVATE -Wl,--whole-archive island_app -Wl,--no-whole-archive
-                      island_portable user32 gdi32)
+                      island_portable_lto user32 gdi32)
 target_link_options(fatal-harness PRIVATE ${ISLAND_LINK_OPTIONS})
 
 # The program built to count the GDI objects and DCs it holds, with a
 # hidden window through which a test switches the theme and reads the count.
 add_library(island_app_counted STATIC ${ISLAND_APP_SOURCES})
 target_compile_definitions(island_app_counted PUBLIC ISLAND_COUNT_HANDLES)
-target_link_libraries(island_app_counted PUBLIC island_portable user32 gdi32)
+target_link_libraries(island_app_counted PUBLIC island_portable_lto user32 gdi32)
 add_executable(test-harness WIN32 tests/gui/test_harness.cpp resources/island-schematic.rc)
 target_link_libraries(test-harness PRIVATE -Wl,--whole-archive island_app_counted
-                      -Wl,--no-whole-archive island_portable user32 gdi32)
+                      -Wl,--no-whole-archive island_portable_lto user32 gdi32)
 target_link_options(test-harness PRIVATE ${ISLAND_LINK_OPTIONS})
+# Built like the shipped program (see island_portable_lto).
+set_target_properties(island_app_counted test-harness fatal-harness PROPERTIES
+                      INTERPROCEDURAL_OPTIMIZATION ON)
 
 # Stands in for a web browser: Wine's browser launcher runs it with the
 # address, and it writes the address down for the test to read.
@@ -55,9 +58,15 @@ target_link_options(gui_tests PRIVATE -static)
 add_dependencies(gui_tests island-schematic fatal-harness test-harness)
 set_target_properties(gui_tests fatal-harness test-harness PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-include(GoogleTest)
-gtest_discover_tests(gui_tests
-  TEST_PREFIX "gui."
-  DISCOVERY_MODE PRE_TEST
-  DISCOVERY_TIMEOUT 120
-  PROPERTIES RUN_SERIAL TRUE TIMEOUT 900)
+# Where Wine cannot run this build (32-bit code on some virtual machines) the
+# test programs are still built, but not registered: ctest would have to run
+# them to list their tests.
+option(ISLAND_RUN_GUI_TESTS "Register the GUI tests with ctest" ON)
+if(ISLAND_RUN_GUI_TESTS)
+  include(GoogleTest)
+  gtest_discover_tests(gui_tests
+    TEST_PREFIX "gui."
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES RUN_SERIAL TRUE TIMEOUT 900)
+endif()

@@ -17,10 +17,14 @@ namespace {
 
 using enum Control;
 
-BOOL CALLBACK CountWindow(HWND hwnd, LPARAM lp) {
-  ++*reinterpret_cast<long*>(lp);
-  EnumChildWindows(
-      hwnd, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<long*>(count), TRUE; }, lp);
+BOOL CALLBACK CountOne(HWND, LPARAM count) {
+  ++*reinterpret_cast<long*>(count);
+  return TRUE;
+}
+
+BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
+  CountOne(hwnd, count);
+  EnumChildWindows(hwnd, CountOne, count);
   return TRUE;
 }
 
