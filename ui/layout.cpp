@@ -62,19 +62,22 @@ constexpr WindowSpec kWindowSpec = {kTitle, 822, 363};
 
 // Each input after the label before it, each radio pair's group after the
 // label beside it, the preview after the group box around it.
+// clang-format off
 constexpr NameSource kNameSources[] = {
-    {kSchematicKey, kKeyLabel},
-    {kShownGroup, kShownLabel},
-    {kIcon, kIconLabel},
-    {kOrder, kOrderLabel},
-    {kDisplayName, kNameLabel},
-    {kDescription, kDescriptionLabel},
-    {kFileName, kFileNameLabel},
-    {kChestGroup, kChestLabel},
-    {kCost, kCostLabel},
-    {kBiome, kBiomeLabel},
-    {kPreview, kPreviewGroup},
+  // control         named after
+  {kSchematicKey,    kKeyLabel},
+  {kShownGroup,      kShownLabel},
+  {kIcon,            kIconLabel},
+  {kOrder,           kOrderLabel},
+  {kDisplayName,     kNameLabel},
+  {kDescription,     kDescriptionLabel},
+  {kFileName,        kFileNameLabel},
+  {kChestGroup,      kChestLabel},
+  {kCost,            kCostLabel},
+  {kBiome,           kBiomeLabel},
+  {kPreview,         kPreviewGroup},
 };
+// clang-format on
 
 }  // namespace
 
