@@ -116,10 +116,10 @@ void PaintButton(HWND hwnd, Kind kind, HDC target) {
       PaintPushButton(look, palette, buffer.get(), rect);
       break;
     case Kind::kRadio:
-      PaintIndicatorButton(Indicator::kRadio, look, palette, buffer.get(), rect);
+      PaintIndicatorButton(Indicator::kRadio, look, buffer.get(), rect);
       break;
     case Kind::kCheck:
-      PaintIndicatorButton(Indicator::kCheck, look, palette, buffer.get(), rect);
+      PaintIndicatorButton(Indicator::kCheck, look, buffer.get(), rect);
       break;
     case Kind::kGroupBox:
       PaintGroupBox(look, palette, buffer.get(), rect);

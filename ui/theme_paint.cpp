@@ -38,11 +38,11 @@ void RoundedFrame(HDC dc, const RECT& r, COLORREF colour, int w) {
   for (const RECT& e : edges) FillSolid(dc, e, colour);
 }
 
-void DrawCaption(const ButtonLook& look, const Palette& palette, HDC dc, RECT area, UINT align) {
+void DrawCaption(const ButtonLook& look, HDC dc, RECT area, UINT align) {
   Selection font(dc,
                  look.font ? static_cast<HGDIOBJ>(look.font) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, look.enabled ? RGB(0, 0, 0) : ToColorRef(palette.disabled));
+  SetTextColor(dc, look.enabled ? RGB(0, 0, 0) : ToColorRef(kDisabled));
   UINT format = align | DT_NOPREFIX;
   if (look.multiline) {
     // Centre a wrapped caption vertically by measuring it first.
@@ -77,14 +77,14 @@ void PaintPushButton(const ButtonLook& look, const Palette& palette, HDC dc, con
   } else {
     FillVertical(dc, face, palette.button_face_top, palette.button_face_bottom);
   }
-  RoundedFrame(dc, rect, ToColorRef(look.enabled ? palette.button_border : palette.disabled), line);
+  RoundedFrame(dc, rect, ToColorRef(look.enabled ? palette.button_border : kDisabled), line);
   if (look.hot && look.enabled && !look.pressed) {
     RoundedFrame(dc, face, ToColorRef(palette.button_hot), line);
   }
   RECT text = rect;
   InflateRect(&text, -Scale(3, look.dpi), -Scale(2, look.dpi));
   if (look.pressed) OffsetRect(&text, line, line);
-  DrawCaption(look, palette, dc, text, DT_CENTER);
+  DrawCaption(look, dc, text, DT_CENTER);
   if (look.focused) {
     RECT focus = rect;
     InflateRect(&focus, -Scale(3, look.dpi), -Scale(3, look.dpi));
@@ -94,16 +94,15 @@ void PaintPushButton(const ButtonLook& look, const Palette& palette, HDC dc, con
   }
 }
 
-void PaintIndicatorButton(Indicator kind, const ButtonLook& look, const Palette& palette, HDC dc,
-                          const RECT& rect) {
+void PaintIndicatorButton(Indicator kind, const ButtonLook& look, HDC dc, const RECT& rect) {
   auto px = [&](int value) { return Scale(value, look.dpi); };
   FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
   const int size = std::min<int>(px(kIndicatorSize), rect.bottom - rect.top);
   const int top = rect.top + (rect.bottom - rect.top - size) / 2;
   const RECT box = {rect.left, top, rect.left + size, top + size};
-  const COLORREF outline = ToColorRef(look.enabled ? palette.indicator_outline : palette.disabled);
+  const COLORREF outline = ToColorRef(look.enabled ? kIndicatorOutline : kDisabled);
 
-  Brush fill(CreateSolidBrush(ToColorRef(palette.indicator_fill)));
+  Brush fill(CreateSolidBrush(ToColorRef(kIndicatorFill)));
   Pen outline_pen(CreatePen(PS_SOLID, px(1), outline));
   {
     Selection brush(dc, fill.get());
@@ -115,7 +114,7 @@ void PaintIndicatorButton(Indicator kind, const ButtonLook& look, const Palette&
     }
   }
   if (look.hot && look.enabled) {
-    Pen hot_pen(CreatePen(PS_SOLID, px(2), ToColorRef(palette.indicator_hot)));
+    Pen hot_pen(CreatePen(PS_SOLID, px(2), ToColorRef(kIndicatorHot)));
     Selection brush(dc, GetStockObject(NULL_BRUSH));
     Selection pen(dc, hot_pen.get());
     if (kind == Indicator::kRadio) {
@@ -125,8 +124,8 @@ void PaintIndicatorButton(Indicator kind, const ButtonLook& look, const Palette&
     }
   }
   if (look.checked) {
-    Brush mark(CreateSolidBrush(ToColorRef(palette.indicator_mark)));
-    Pen mark_pen(CreatePen(PS_SOLID, px(1), ToColorRef(palette.indicator_mark)));
+    Brush mark(CreateSolidBrush(ToColorRef(kIndicatorMark)));
+    Pen mark_pen(CreatePen(PS_SOLID, px(1), ToColorRef(kIndicatorMark)));
     Selection brush(dc, mark.get());
     Selection pen(dc, mark_pen.get());
     if (kind == Indicator::kRadio) {
@@ -136,7 +135,7 @@ void PaintIndicatorButton(Indicator kind, const ButtonLook& look, const Palette&
     }
   }
   RECT text = {box.right + px(4), rect.top, rect.right, rect.bottom};
-  DrawCaption(look, palette, dc, text, DT_LEFT);
+  DrawCaption(look, dc, text, DT_LEFT);
   if (look.focused && !look.text.empty()) {
     RECT measured = text;
     Selection font(dc,
@@ -173,7 +172,7 @@ void PaintGroupBox(const ButtonLook& look, const Palette& palette, HDC dc, const
               text.bottom};
   FillSolid(dc, gap, GetSysColor(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, look.enabled ? RGB(0, 0, 0) : ToColorRef(palette.disabled));
+  SetTextColor(dc, look.enabled ? RGB(0, 0, 0) : ToColorRef(kDisabled));
   DrawTextW(dc, look.text.data(), static_cast<int>(look.text.size()), &text,
             DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
 }

@@ -24,9 +24,9 @@ struct ButtonLook {
 
 void PaintPushButton(const ButtonLook& look, const Palette& palette, HDC dc, const RECT& rect);
 
+// Radio buttons and check boxes look the same in every scheme.
 enum class Indicator { kRadio, kCheck };
-void PaintIndicatorButton(Indicator kind, const ButtonLook& look, const Palette& palette, HDC dc,
-                          const RECT& rect);
+void PaintIndicatorButton(Indicator kind, const ButtonLook& look, HDC dc, const RECT& rect);
 
 void PaintGroupBox(const ButtonLook& look, const Palette& palette, HDC dc, const RECT& rect);
 

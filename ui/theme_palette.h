@@ -18,13 +18,15 @@ struct Palette {
   Rgb button_face_bottom;
   Rgb button_hot;  // inner ring of a push button under the mouse
   Rgb group_frame;
-  Rgb disabled;
-  // Radio buttons and check boxes look the same in every scheme.
-  Rgb indicator_outline;
-  Rgb indicator_hot;
-  Rgb indicator_mark;
-  Rgb indicator_fill;
 };
+
+// The same in every scheme: disabled text and frames, and radio buttons and
+// check boxes.
+inline constexpr Rgb kDisabled = {161, 161, 146};
+inline constexpr Rgb kIndicatorOutline = {28, 81, 128};
+inline constexpr Rgb kIndicatorHot = {248, 179, 48};
+inline constexpr Rgb kIndicatorMark = {33, 161, 33};
+inline constexpr Rgb kIndicatorFill = {255, 255, 255};
 
 inline constexpr int kFirstScheme = 1;
 inline constexpr int kLastScheme = 3;
