@@ -8,6 +8,7 @@
 
 #include "ui/subclass.h"
 #include "ui/system_library.h"
+#include "ui/toolkit.h"
 
 namespace island {
 namespace {
@@ -33,13 +34,6 @@ struct AccessibilityRuntime {
 const AccessibilityRuntime& Runtime() {
   static const AccessibilityRuntime runtime;
   return runtime;
-}
-
-std::wstring TextOf(HWND hwnd) {
-  const int length = GetWindowTextLengthW(hwnd);
-  std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
-  return text;
 }
 
 // The system's own object for the window, with another name. Every other
@@ -71,7 +65,7 @@ class NamedAccessible final : public IAccessible {
   // The name.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (!name) return E_POINTER;
-    const std::wstring text = IsWindow(source_) ? TextOf(source_) : std::wstring();
+    const std::wstring text = WindowText(source_);  // empty once the source is gone
     if (!IsSelf(child) || text.empty()) return standard_->get_accName(child, name);
     *name = Runtime().sys_alloc_string(text.c_str());
     return *name ? S_OK : E_OUTOFMEMORY;

@@ -34,10 +34,6 @@ void GeneratePreview(const MainWindow& window) {
   ReplaceAllText(window.control(Control::kPreview), BuildIslandEntry(in));
 }
 
-}  // namespace island
-
-namespace island {
-
 void CopyPreview(const MainWindow& window) {
   const std::string preview = ReadText(window.control(Control::kPreview));
   if (preview.empty()) {

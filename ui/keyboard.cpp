@@ -13,26 +13,26 @@ bool Held(int key) {
   return GetKeyState(key) < 0;
 }
 
-// The control `current` is, or belongs to; the preview box if none.
-template <typename List>
-size_t IndexIn(const List& list, Control current) {
+// Where `current` stands in `list`; the first place if it is not there.
+size_t IndexIn(const std::vector<Control>& list, Control current) {
   const auto found = std::find(list.begin(), list.end(), current);
   return found == list.end() ? 0 : static_cast<size_t>(found - list.begin());
 }
 
+// The place after (or before) `current` in `list`, wrapping round.
+size_t NextIndex(const std::vector<Control>& list, Control current, bool backwards) {
+  const size_t here = IndexIn(list, current);
+  return backwards ? (here + list.size() - 1) % list.size() : (here + 1) % list.size();
+}
+
 void MoveFocus(const MainWindow& window, Control current, bool backwards) {
   const std::vector<Control> order = FocusOrder();
-  const size_t here = IndexIn(order, current);
-  const size_t next =
-      backwards ? (here + order.size() - 1) % order.size() : (here + 1) % order.size();
-  SetFocus(window.control(order[next]));
+  SetFocus(window.control(order[NextIndex(order, current, backwards)]));
 }
 
 void MoveInRadioGroup(const MainWindow& window, Control current, bool backwards) {
   const std::vector<Control> group = RadioGroupOf(current);
-  const size_t here = IndexIn(group, current);
-  const size_t next =
-      backwards ? (here + group.size() - 1) % group.size() : (here + 1) % group.size();
+  const size_t next = NextIndex(group, current, backwards);
   for (size_t i = 0; i < group.size(); ++i) {
     SendMessageW(window.control(group[i]), BM_SETCHECK, i == next ? BST_CHECKED : BST_UNCHECKED, 0);
   }

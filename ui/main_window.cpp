@@ -46,13 +46,6 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC proc) {
   return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-std::wstring WindowTextOf(HWND hwnd) {
-  const int length = GetWindowTextLengthW(hwnd);
-  std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
-  return text;
-}
-
 // A control's place at `dpi`. Its edges are scaled rather than its size, so
 // controls that meet at 96 DPI still meet.
 RECT PlaceAt(const ControlSpec& spec, int dpi) {
@@ -86,8 +79,8 @@ MainWindow* MainWindow::Build(HINSTANCE instance) {
                                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                                     place.left, place.top, place.right - place.left,
                                     place.bottom - place.top, nullptr, nullptr, instance, &window);
-  if (hwnd && DpiOf(hwnd) != dpi) {
-    dpi = DpiOf(hwnd);
+  if (const int placed_at = hwnd ? DpiOf(hwnd) : dpi; placed_at != dpi) {
+    dpi = placed_at;
     place = CentredWindowAt(dpi);
     SetWindowPos(hwnd, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -239,7 +232,7 @@ void MainWindow::OnClick(Control id) {
 
 LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_STATIC) return FALSE;
-  PaintLabel(item.hDC, item.rcItem, font_.get(), WindowTextOf(item.hwndItem).c_str());
+  PaintLabel(item.hDC, item.rcItem, font_.get(), WindowText(item.hwndItem).c_str());
   return TRUE;
 }
 

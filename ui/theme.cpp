@@ -8,6 +8,7 @@
 #include "ui/scoped_win.h"
 #include "ui/subclass.h"
 #include "ui/theme_paint.h"
+#include "ui/toolkit.h"
 
 namespace island {
 namespace {
@@ -87,9 +88,7 @@ bool IsHot(HWND hwnd) {
 
 ButtonLook LookOf(HWND hwnd, std::wstring& text_storage) {
   const LRESULT state = SendMessageW(hwnd, BM_GETSTATE, 0, 0);
-  const int length = GetWindowTextLengthW(hwnd);
-  text_storage.assign(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-  text_storage.resize(static_cast<size_t>(GetWindowTextW(hwnd, text_storage.data(), length + 1)));
+  text_storage = WindowText(hwnd);
   ButtonLook look;
   look.hot = IsHot(hwnd);
   look.pressed = (state & BST_PUSHED) != 0;

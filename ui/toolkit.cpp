@@ -95,15 +95,19 @@ void ReleaseEvents() {
   g_events_enabled = true;
 }
 
-std::string ReadText(HWND control) {
+std::wstring WindowText(HWND hwnd) {
   // The length is a guess that can only be too large (multi-byte conversions
   // in the control); the copy says how much it really wrote.
-  const int length = GetWindowTextLengthW(control);
+  const int length = GetWindowTextLengthW(hwnd);
   if (length <= 0) return {};
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(control, text.data(), length + 1);
+  const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
   text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return Narrow(text);
+  return text;
+}
+
+std::string ReadText(HWND control) {
+  return Narrow(WindowText(control));
 }
 
 void WriteText(HWND control, std::string_view text) {
@@ -122,10 +126,6 @@ int ReadChecked(HWND radio) {
 void ShowMessage(std::string_view text) {
   MessageBoxW(nullptr, Widen(text).c_str(), L"信息：", MB_OK | MB_TASKMODAL);
 }
-
-}  // namespace island
-
-namespace island {
 
 bool SetClipboardText(HWND owner, std::string_view text) {
   const std::wstring wide = Widen(text);

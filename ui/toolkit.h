@@ -16,6 +16,10 @@ bool EventsEnabled();
 void HoldEvents();
 void ReleaseEvents();
 
+// The window's whole current text as the W functions give it (empty if it
+// has none).
+std::wstring WindowText(HWND hwnd);
+
 // The control's whole current text (empty if it has none).
 std::string ReadText(HWND control);
 
