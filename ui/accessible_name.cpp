@@ -3,7 +3,6 @@
 #include <oleacc.h>
 
 #include <atomic>
-#include <new>
 #include <string>
 
 #include "ui/subclass.h"
@@ -174,11 +173,8 @@ LRESULT NamedObjectFor(HWND hwnd, WPARAM flags, HWND source) {
       !standard) {
     return 0;
   }
-  auto* named = new (std::nothrow) NamedAccessible(standard, source);
-  if (!named) {
-    standard->Release();
-    return 0;
-  }
+  // (Allocation never fails here: the program's operator new ends it first.)
+  auto* named = new NamedAccessible(standard, source);
   // The result holds its own reference until the tool takes the object.
   const LRESULT result = runtime.lresult_from_object(__uuidof(IAccessible), flags, named);
   named->Release();
